@@ -12,6 +12,11 @@ struct Options {
     bool help = false;
     bool version = false;
     std::optional<std::string> dataDir;
+    // The virtual keyboard instead of real hardware; its memory lives in this file ("" means
+    // the data folder's virtual-keyboard.bin).
+    std::optional<std::string> virtualKeyboard;
+    std::optional<std::string> hidTrace;
+    std::optional<std::string> screenshot;
 };
 
 Result<Options> ParseOptions(const std::vector<std::string>& args);

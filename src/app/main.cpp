@@ -1,11 +1,12 @@
+#include "app/CZadeDevuzoveApp.h"
 #include "app/Options.h"
 #include "app/ProgramFolders.h"
-#include "config/LocalFiles.h"
+#include "app/SingleInstance.h"
+
+#include <QApplication>
 
 #include <cstdlib>
 #include <iostream>
-#include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -20,13 +21,6 @@ std::filesystem::path ExecutableDir(const char* argv0) {
 std::optional<std::string> Env(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::optional<std::string>(value) : std::nullopt;
-}
-
-void Report(const hx::Result<hx::LoadOutcome>& outcome) {
-    if (!outcome)
-        std::cerr << "hxtr720: " << outcome.error().message << '\n';
-    else if (outcome->notice)
-        std::cerr << "hxtr720: " << *outcome->notice << '\n';
 }
 
 } // namespace
@@ -47,6 +41,15 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    QApplication app(argc, argv);
+    app.setApplicationName("hxtr720");
+    app.setQuitOnLastWindowClosed(false); // the program lives on in the tray
+
+    // A screenshot run is a one-off that must not hand over to, or block, a running program.
+    hx::SingleInstance instance(hx::SingleInstance::DefaultName());
+    if (!options->screenshot && !instance.Claim())
+        return 0;
+
     const std::filesystem::path exeDir = ExecutableDir(program.c_str());
     auto folders = hx::ResolveFolders({exeDir, exeDir.parent_path() / "share" / "hxtr720",
                                        options->dataDir, Env("XDG_DATA_HOME"), Env("HOME")});
@@ -54,12 +57,10 @@ int main(int argc, char** argv) {
         std::cerr << "hxtr720: " << folders.error().message << '\n';
         return 1;
     }
-    auto state = std::make_unique<hx::AppState>();
-    state->folders = *folders;
-    state->expectedVersion = hx::ReadVersionFile(state->folders.resources);
-    Report(hx::LoadOrCreateMacroLibrary(*state));
-    Report(hx::LoadKeymap(*state));
-    state->TakeSnapshot();
-    state->TakeKeySnapshot();
-    return 0;
+    std::error_code ec;
+    std::filesystem::create_directories(folders->data / "Configure", ec);
+
+    hx::CZadeDevuzoveApp program_(*options, *folders);
+    instance.OnRaiseRequest([&program_] { program_.RaiseWindow(); });
+    return program_.Run();
 }

@@ -128,6 +128,13 @@ constexpr ByteField RecordField(const StreamSpec& s, std::size_t index) {
     return {s.first.offset + s.first.size * index, s.first.size};
 }
 
+// The keyboard confirms every write command and every completed write stream with one notify
+// report; stream announcements and reads are not confirmed.
+constexpr bool IsConfirmedCommand(std::uint8_t code) {
+    const CommandSpec* spec = FindCommand(code);
+    return spec && !spec->fetchesReply && !FindStream(code);
+}
+
 // Pauses of a whole full read at start-up; the benchmark compares wall time against it.
 inline constexpr milliseconds kFullReadPauses{379};
 

@@ -61,6 +61,11 @@ Status DeviceLink::OpenDeviceHandle() {
     auto handle = OpenFiltered(kDeviceInterfaceFilter, false);
     if (!handle)
         return handle.error();
+    {
+        // Confirmations owed by a keyboard that went away will never come.
+        std::lock_guard ack(ackMutex_);
+        acksOwed_ = acksReceived_;
+    }
     std::lock_guard lock(handlesMutex_);
     device_ = std::move(*handle);
     return Status::Ok();
@@ -90,6 +95,10 @@ void DeviceLink::CloseHandles() {
     std::lock_guard lock(handlesMutex_);
     device_.reset();
     notify_.reset();
+}
+
+bool DeviceLink::KeyboardPresent() {
+    return FindDevicePath(backend_, kDeviceInterfaceFilter).has_value();
 }
 
 DeviceLink::Session DeviceLink::Begin() {
@@ -122,13 +131,23 @@ void DeviceLink::SignalAck() {
     {
         std::lock_guard lock(ackMutex_);
         ackReceived_ = true;
+        ++acksReceived_;
     }
     ackChanged_.notify_all();
 }
 
 bool DeviceLink::WaitForAck() {
     std::unique_lock lock(ackMutex_);
-    return ackChanged_.wait_for(lock, timeouts_.ack, [this] { return ackReceived_.load(); });
+    const bool confirmed = ackChanged_.wait_for(
+        lock, timeouts_.ack, [this] { return ackReceived_.load() && acksReceived_ >= acksOwed_; });
+    if (!confirmed)
+        acksOwed_ = acksReceived_;
+    return confirmed;
+}
+
+void DeviceLink::Session::ExpectConfirmation() {
+    std::lock_guard lock(link_->ackMutex_);
+    ++link_->acksOwed_;
 }
 
 // --- Session ---------------------------------------------------------------------------------
@@ -144,6 +163,8 @@ Status DeviceLink::Session::SendAndPause(const FeatureReport& report) {
         return StepError(command, "the keyboard is not connected");
     if (Status sent = handle_->SetFeature(report); !sent)
         return StepError(command, sent.error().message);
+    if (IsConfirmedCommand(command))
+        ExpectConfirmation();
     if (const CommandSpec* spec = FindCommand(command))
         PauseFor(spec->afterSet);
     return Status::Ok();
@@ -191,6 +212,8 @@ Status DeviceLink::Session::WriteStream(StreamRecord record, std::size_t index,
         std::memcpy(report.data() + 1, bytes.data() + from, n);
         if (Status written = handle_->Write(report); !written)
             return ChunkError(s.writeCommand, chunk, written.error().message);
+        if (chunk + 1 == s.chunks)
+            ExpectConfirmation();
         PauseFor(chunk + 1 < s.chunks ? s.betweenWrites : s.afterLastWrite);
     }
     return Status::Ok();

@@ -41,6 +41,8 @@ public:
     bool DeviceOpen() const;
     bool NotifyOpen() const;
     void CloseHandles();
+    // Whether the keyboard's command interface is still among the present devices.
+    bool KeyboardPresent();
 
     // Waits until no other sequence runs, then holds the keyboard for the caller until the
     // session ends. Every exchange on the device handle goes through a session.
@@ -52,7 +54,9 @@ public:
     void ClearAck();
     void SignalAck();
     bool AckReceived() const { return ackReceived_.load(); }
-    // True when the acknowledgement came within the time-out.
+    // Waits until every write sent so far has been confirmed, so a late confirmation of an
+    // earlier write is never taken for the newest one. False on time-out; the missing
+    // confirmations are then written off, so a later wait starts afresh.
     bool WaitForAck();
 
     std::atomic<bool>& stopListener() { return stopListener_; }
@@ -76,6 +80,8 @@ private:
     std::mutex ackMutex_;
     std::condition_variable ackChanged_;
     std::atomic<bool> ackReceived_{false};
+    std::uint64_t acksOwed_ = 0;     // confirmations the keyboard owes for writes sent
+    std::uint64_t acksReceived_ = 0; // confirmations the listener has seen
     std::atomic<bool> stopListener_{false};
 };
 
@@ -103,6 +109,7 @@ private:
         : link_(&link), lock_(std::move(lock)), handle_(std::move(handle)) {}
 
     Status SendAndPause(const FeatureReport& report);
+    void ExpectConfirmation();
     Status FetchReply(std::uint8_t command, FeatureReport& reply);
     void PauseFor(std::chrono::milliseconds d);
 

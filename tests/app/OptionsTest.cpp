@@ -18,6 +18,19 @@ TEST(Options, AcceptedForms) {
     EXPECT_TRUE(o->help);
 }
 
+TEST(Options, VirtualKeyboardFileIsOptional) {
+    auto o = ParseOptions({"--virtual-keyboard", "--hid-trace=t.log", "--screenshot", "s.png"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->virtualKeyboard, "");
+    EXPECT_EQ(o->hidTrace, "t.log");
+    EXPECT_EQ(o->screenshot, "s.png");
+    o = ParseOptions({"--virtual-keyboard=kb.bin"});
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->virtualKeyboard, "kb.bin");
+    EXPECT_FALSE(ParseOptions({"--virtual-keyboard="}));
+    EXPECT_FALSE(ParseOptions({"--virtual-keyboard", "kb.bin"})); // not taken as its value
+}
+
 TEST(Options, RejectedForms) {
     const std::vector<std::vector<std::string>> bad = {
         {"--colour"}, {"--data-dir"}, {"--data-dir="}, {"--help=yes"}, {"file.bin"},

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/UiServices.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace hx {
+
+// Message boxes and the colour dialog, modal over the given window.
+class QtUiServices final : public UiServices {
+public:
+    void SetParentWindow(QWidget* parent) { parent_ = parent; }
+
+    MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
+                              MessageButtons buttons) override;
+    std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+} // namespace hx

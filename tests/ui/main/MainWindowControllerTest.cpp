@@ -1,0 +1,171 @@
+#include "config/LocalFiles.h"
+#include "device/DeviceConnection.h"
+#include "device/Listener.h"
+#include "device/ReadAll.h"
+#include "support/FakeServices.h"
+#include "support/LinkedKeyboard.h"
+#include "support/RecordingCanvas.h"
+#include "support/TempDir.h"
+#include "ui/main/KeyRects.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/MainWindowController.h"
+
+#include <gtest/gtest.h>
+
+namespace hx {
+namespace {
+
+class RecordingHost final : public MainWindowHost {
+public:
+    void HideWindow() override { calls.push_back("hide"); }
+    void EndDialog() override { calls.push_back("end"); }
+    void SetTrackbarPositions() override { calls.push_back("trackbars"); }
+    void SetWaitCursor(bool waiting) override { calls.push_back(waiting ? "wait" : "arrow"); }
+    void Repaint() override { ++repaints; }
+    void StartSystemMove() override { calls.push_back("move"); }
+    std::vector<std::string> calls;
+    int repaints = 0;
+};
+
+// The window's logic over a connected virtual keyboard that has been read, as after start-up.
+class MainWindowControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        k.state->folders = {dir.path(), dir.path()};
+        ASSERT_TRUE(k.link.OpenDeviceHandle());
+        ASSERT_TRUE(k.link.OpenNotifyHandle());
+        {
+            auto session = k.link.Begin();
+            ASSERT_TRUE(ReadEverything(session, k.state->image, k.state->firmwareVersion));
+        }
+        k.state->TakeSnapshot();
+        k.state->TakeKeySnapshot();
+        listener.Start();
+        k.conversation.Clear();
+    }
+    void TearDown() override { listener.Stop(); }
+
+    std::vector<std::uint8_t> KeymapFile() const { return test::ReadAll(dir / "keymap.bin"); }
+    std::uint8_t& Speed() {
+        return k.state->image.at(image::kLightingSettings, image::kLightingSpeed);
+    }
+    void ClickAt(const HotRect& r) { controller.OnLeftButtonUp(r.left, r.top); }
+    HotRect Region(int code) { return RegionOf(code, ComputePanelLayout(controller.window())); }
+
+    test::TempDir dir;
+    test::LinkedKeyboard k;
+    Listener listener{k.link, k.events};
+    test::ScriptedUi ui;
+    test::RecordingShell shell;
+    RecordingHost host;
+    MainWindowController controller{*k.state, k.link, ui, shell, host};
+};
+
+TEST_F(MainWindowControllerTest, SaveSendsTheEditAndKeepsTheLiveBlocksInTheFile) {
+    Speed() = 2;
+    ClickAt(Region(kHitSave));
+    EXPECT_EQ(k.keyboard.Memory().image.at(image::kLightingSettings, image::kLightingSpeed), 2);
+    EXPECT_EQ(k.state->imageSnapshot, k.state->image);
+    EXPECT_EQ(KeymapFile()[image::kLightingSettings.offset + image::kLightingSpeed], 2);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"wait", "arrow"}));
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(MainWindowControllerTest, SaveFailuresAreSaidAndLoseNothing) {
+    k.keyboard.SetFaults({.dropAcks = true});
+    k.state->image.at(image::kResponseTime) = 9;
+    ClickAt(Region(kHitSave));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, kNotConfirmedText);
+    EXPECT_NE(k.state->imageSnapshot.at(image::kResponseTime), 9);
+    EXPECT_EQ(KeymapFile()[image::kResponseTime.offset], 9); // the file mirrors the live edit
+
+    k.link.CloseHandles();
+    ClickAt(Region(kHitSave));
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].text, "No Gaming Keyboard Detected!");
+}
+
+TEST_F(MainWindowControllerTest, CancelRevertsHidesAndRewritesTheFile) {
+    Speed() = 1;
+    k.state->keys[4].at(keyrecord::kAssignType) = 3;
+    ClickAt(Region(kHitCancel));
+    EXPECT_EQ(k.state->image, k.state->imageSnapshot);
+    EXPECT_EQ(k.state->keys, k.state->keysSnapshot);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hide", "trackbars"}));
+    EXPECT_NE(KeymapFile()[image::kLightingSettings.offset + image::kLightingSpeed], 1);
+    EXPECT_TRUE(k.conversation.Lines().empty()) << "Cancel sent something";
+}
+
+TEST_F(MainWindowControllerTest, CloseWritesTheSnapshotsAndEnds) {
+    Speed() = 1;
+    ClickAt(Region(kHitClose));
+    EXPECT_EQ(host.calls, std::vector<std::string>{"end"});
+    EXPECT_EQ(KeymapFile()[image::kLightingSettings.offset + image::kLightingSpeed],
+              k.state->imageSnapshot.at(image::kLightingSettings, image::kLightingSpeed));
+}
+
+TEST_F(MainWindowControllerTest, ResetAsksFirstAndOnOkLeavesFactoryState) {
+    k.state->keys[9].at(keyrecord::kAssignType) = 5;
+    ui.answers = {MessageAnswer::kCancel};
+    ClickAt(Region(kHitReset));
+    EXPECT_TRUE(k.conversation.Lines().empty());
+    EXPECT_EQ(ui.shown[0].text, "Confirm to return Factory Setting?");
+    EXPECT_EQ(ui.shown[0].caption, "Factory Setting");
+
+    ui.answers = {MessageAnswer::kOk};
+    ClickAt(Region(kHitReset));
+    EXPECT_EQ(k.state->keys[9].at(keyrecord::kAssignType), 0);
+    EXPECT_TRUE(controller.window().lightingCollapsed && controller.window().rateCollapsed);
+    EXPECT_EQ(k.state->imageSnapshot, k.state->image);
+    EXPECT_EQ(k.conversation.Lines()[0], test::SetLine({0x13, 0xFF}));
+}
+
+TEST_F(MainWindowControllerTest, WindowDragsOnlyFromEmptySpots) {
+    const KeyRect& esc = kKeyRects[kEscKey];
+    controller.OnLeftButtonDown();
+    controller.OnMouseMove(307 + esc.left + 3, 211 + esc.top + 3, true); // over a key
+    const HotRect save = Region(kHitSave);
+    controller.OnMouseMove(save.left, save.top, true); // over a hot spot
+    EXPECT_TRUE(host.calls.empty());
+    controller.OnMouseMove(307 + esc.right + 1, 211 + esc.top + 3, true); // the gap after Esc
+    EXPECT_EQ(host.calls, std::vector<std::string>{"move"});
+
+    host.calls.clear();
+    controller.OnMouseMove(600, 150, false); // button up: the hold ends
+    controller.OnMouseMove(600, 160, true);
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(MainWindowControllerTest, PaintOrderAndHelpWindow) {
+    test::RecordingCanvas canvas;
+    controller.Paint(canvas);
+    const std::vector<std::string> head(canvas.calls.begin(), canvas.calls.begin() + 6);
+    EXPECT_EQ(head, (std::vector<std::string>{
+                        "image main.png 0 0", "image button-help-normal.png 936 5",
+                        "image button-min-normal.png 957 5", "image button-close-normal.png 978 5",
+                        "image logo.png 19 35", "image kb_BK.png 307 211"}));
+    EXPECT_EQ(canvas.calls.back(), "label \"Диспетчер макросів\" 21 347 15 #FFFFFF");
+
+    ClickAt(Region(kHitHelp));
+    EXPECT_TRUE(controller.window().helpVisible);
+    canvas.calls.clear();
+    controller.Paint(canvas);
+    EXPECT_EQ(canvas.calls.back(), "label \"Ver: 1.0\" 850 75 15 #FFFFFF");
+    ClickAt(Region(kHitSave)); // goes to the help window, which only closes
+    EXPECT_FALSE(controller.window().helpVisible);
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(MainWindowControllerTest, FullReadNoticeOffersTheUpdateOnlyWhenNewer) {
+    k.state->expectedVersion = {2, 0}; // the keyboard reports 1.12
+    controller.OnSettingsRead(SettingsRead::kRefresh);
+    EXPECT_TRUE(ui.shown.empty());
+    controller.OnSettingsRead(SettingsRead::kFullRead);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].caption, "Firmware Update");
+    EXPECT_EQ(KeymapFile().size(), kKeymapFileSize);
+}
+
+} // namespace
+} // namespace hx
