@@ -34,15 +34,14 @@ bool SingleInstance::AskRunningInstance() {
 }
 
 bool SingleInstance::Claim() {
+    // Listening would replace a running instance's socket, so ask first.
+    if (AskRunningInstance())
+        return false;
+    QLocalServer::removeServer(name_); // left by a crash: nobody answered
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name_)) {
-        if (AskRunningInstance())
-            return false;
-        QLocalServer::removeServer(name_); // left by a crash: nobody answers
-        if (!server_->listen(name_))
-            return true; // run anyway rather than refuse to start
-    }
+    if (!server_->listen(name_))
+        return true; // run anyway rather than refuse to start
     connect(server_.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);

@@ -19,8 +19,8 @@ QImage DialogWindow(int w, int h, int titleHeight) {
     QImage image = NewImage(w, h, kDialogBody);
     QPainter p(&image);
     Prepare(p);
-    p.fillRect(QRect(0, 0, w, titleHeight),
-               Vertical(QRectF(0, 0, w, titleHeight), 0x23252B, kDialogTitle));
+    // Flat, so the title's close button blends in wherever it sits.
+    p.fillRect(QRect(0, 0, w, titleHeight), QColor(kDialogTitle));
     QLinearGradient accent(QPointF(0, 0), QPointF(w, 0));
     accent.setColorAt(0, QColor(kAccent));
     accent.setColorAt(0.7, QColor(kAccentDeep));
@@ -184,9 +184,6 @@ template <bool Hover> QImage RecordButton(const SkinContext&, int w, int h) {
     QPainter p(&image);
     Prepare(p);
     Button(p, QRectF(0, 0, w, h), Hover ? ButtonKind::Primary : ButtonKind::Neutral, false);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(Hover ? 0xFFFFFF : kAccent));
-    p.drawEllipse(QPointF(w - 8, h / 2.0), 2.6, 2.6);
     return image;
 }
 

@@ -38,6 +38,11 @@ void Header(QPainter& p, int width, bool expanded) {
     SectionHeader(p, QRectF(0, 0, width, 21), expanded, kHeaderChevronX);
 }
 
+// The game header carries a second label ("WIN LOCK") that runs to its right end: no chevron.
+void GameHeader(QPainter& p, int width, bool expanded) {
+    SectionHeader(p, QRectF(0, 0, width, 21), expanded, -100);
+}
+
 } // namespace
 
 QImage SkinContext::Backdrop(int x, int y, int width, int height) const {
@@ -232,13 +237,20 @@ QImage ClosedHeader(const SkinContext&, int w, int h) {
     return image;
 }
 
+QImage GameClosed(const SkinContext&, int w, int h) {
+    QImage image = NewImage(w, h, kPanel);
+    QPainter p(&image);
+    Prepare(p);
+    GameHeader(p, w, false);
+    return image;
+}
+
 QImage LightingBody(const SkinContext&, int w, int h) {
     QImage image = NewImage(w, h, kPanel);
     QPainter p(&image);
     Prepare(p);
     PanelCard(p, w, 0, h);
-    // Separators between the effect, the colours and the sliders.
-    p.fillRect(QRect(9, 60, w - 18, 1), QColor(kLineSoft));
+    // A separator between the colour cells and the sliders.
     p.fillRect(QRect(9, 115, w - 18, 1), QColor(kLineSoft));
     CardBottom(p, w, h);
     return image;
@@ -331,7 +343,7 @@ QImage GameOpen(const SkinContext&, int w, int h) {
     QPainter p(&image);
     Prepare(p);
     PanelCard(p, w, 0, h);
-    Header(p, w, true);
+    GameHeader(p, w, true);
     // The Win lock pair starts at 130 under its own header label.
     p.fillRect(QRect(124, 26, 1, h - 31), QColor(kLineSoft));
     CardBottom(p, w, h);
@@ -433,7 +445,7 @@ void AddMainWindowPainters(std::vector<PainterEntry>& painters) {
         {m, "button-save-normal.png", SaveButton},
         {m, "Config.png", ProfileButton},
         {m, "itemBK.png", LightingHeader},
-        {m, "gamemode_Close.png", ClosedHeader},
+        {m, "gamemode_Close.png", GameClosed},
         {m, "responsetime_close.png", ClosedHeader},
         {m, "reportrate_Close.png", ClosedHeader},
         {m, "LEDEffect_open.png", LightingBody},

@@ -55,40 +55,40 @@ bool WriteSkin(const QString& skinDir) {
     skin::SkinContext context;
     bool ok = true;
     // The main background first: images that sit on it carry its pixels.
-    for (const hx::SkinImageSpec& spec : hx::kSkinImages) {
-        if (spec.folder == hx::SkinFolder::Main && spec.name == "main.png") {
-            context.mainBackground = skin::PaintMainBackground(spec.width, spec.height);
+    for (const hx::SkinImageEntry& item : hx::kSkinImages) {
+        if (item.folder == hx::SkinFolder::Main && item.name == "main.png") {
+            context.mainBackground = skin::PaintMainBackground(item.width, item.height);
         }
     }
-    for (const hx::SkinImageSpec& spec : hx::kSkinImages) {
+    for (const hx::SkinImageEntry& item : hx::kSkinImages) {
         QImage image;
-        if (spec.folder == hx::SkinFolder::Main && spec.name == "main.png") {
+        if (item.folder == hx::SkinFolder::Main && item.name == "main.png") {
             image = context.mainBackground;
         } else {
             const skin::PainterEntry* painter = nullptr;
             for (const auto& entry : painters) {
-                if (entry.folder == spec.folder && entry.name == spec.name) {
+                if (entry.folder == item.folder && entry.name == item.name) {
                     painter = &entry;
                 }
             }
             if (painter == nullptr) {
                 std::fprintf(stderr, "skingen: no painter for %s\n",
-                             std::string(spec.name).c_str());
+                             std::string(item.name).c_str());
                 ok = false;
                 continue;
             }
-            image = painter->paint(context, spec.width, spec.height);
+            image = painter->paint(context, item.width, item.height);
         }
-        if (image.width() != spec.width || image.height() != spec.height) {
+        if (image.width() != item.width || image.height() != item.height) {
             std::fprintf(stderr, "skingen: %s came out %dx%d, not %dx%d\n",
-                         std::string(spec.name).c_str(), image.width(), image.height(), spec.width,
-                         spec.height);
+                         std::string(item.name).c_str(), image.width(), image.height(), item.width,
+                         item.height);
             ok = false;
             continue;
         }
-        const QString folder = skinDir + QLatin1Char('/') + ToQString(SubfolderName(spec.folder));
+        const QString folder = skinDir + QLatin1Char('/') + ToQString(SubfolderName(item.folder));
         QDir().mkpath(folder);
-        ok = WriteIfChanged(folder + QLatin1Char('/') + ToQString(spec.name), EncodePng(image)) &&
+        ok = WriteIfChanged(folder + QLatin1Char('/') + ToQString(item.name), EncodePng(image)) &&
              ok;
     }
     return ok;
@@ -105,9 +105,9 @@ bool WriteBitmaps(const QString& bitmapDir) {
         files << name;
         ok = WriteIfChanged(bitmapDir + QLatin1Char('/') + name, bytes) && ok;
     };
-    for (const hx::BitmapSpec& spec : hx::kBitmaps) {
-        write(QStringLiteral("%1.png").arg(static_cast<int>(spec.id)),
-              skin::PaintBitmap(spec.id, spec.width, spec.height));
+    for (const hx::BitmapEntry& item : hx::kBitmaps) {
+        write(QStringLiteral("%1.png").arg(static_cast<int>(item.id)),
+              skin::PaintBitmap(item.id, item.width, item.height));
     }
     for (int size : hx::kApplicationIconSizes) {
         if (size != 256) {

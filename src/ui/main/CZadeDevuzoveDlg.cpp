@@ -42,7 +42,7 @@ CZadeDevuzoveDlg::CZadeDevuzoveDlg(AppState& state, DeviceLink& link, UiServices
                                    QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), state_(state),
       skinFolder_(state.folders.resources / "png" / "english"),
-      controller_(state, link, ui, shell, *this) {
+      controller_(state, link, ui, shell, *this, *this) {
     setWindowTitle(kMainWindowTitle);
     setWindowIcon(ApplicationIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -235,6 +235,21 @@ void CZadeDevuzoveDlg::SetWaitCursor(bool waiting) {
 
 void CZadeDevuzoveDlg::Repaint() {
     update();
+}
+
+void CZadeDevuzoveDlg::Show(int id, bool visible) {
+    if (CBitSlider* s = slider(id); s && s->isVisible() != visible)
+        s->setVisible(visible);
+}
+
+void CZadeDevuzoveDlg::DrawSlider(Canvas& canvas, int id) {
+    if (CBitSlider* s = slider(id))
+        hx::DrawSlider(canvas, state_.image, id, s->Placement(this));
+}
+
+void CZadeDevuzoveDlg::PlaceReportRate(int top) {
+    reportRate_->setGeometry(28, top, 30, 10);
+    reportRate_->SetUpSlider();
 }
 
 void CZadeDevuzoveDlg::StartSystemMove() {

@@ -10,6 +10,7 @@
 #include "ui/controls/SkinCache.h"
 #include "ui/main/MainWindowController.h"
 #include "ui/main/MainWindowHost.h"
+#include "ui/panel/PanelSliders.h"
 
 #include <QDialog>
 #include <QImage>
@@ -25,7 +26,7 @@ inline constexpr const char* kMainWindowTitle = "ORVEX HXTR-720 Gaming Keyboard"
 
 // The frameless main window: composes itself from the skin into a back buffer and forwards
 // every event to its controller.
-class CZadeDevuzoveDlg final : public QDialog, private MainWindowHost {
+class CZadeDevuzoveDlg final : public QDialog, private MainWindowHost, private PanelSliders {
     Q_OBJECT
 
 public:
@@ -61,6 +62,10 @@ private:
     void SetWaitCursor(bool waiting) override;
     void Repaint() override;
     void StartSystemMove() override;
+    // PanelSliders
+    void Show(int id, bool visible) override;
+    void DrawSlider(Canvas& canvas, int id) override;
+    void PlaceReportRate(int top) override;
 
     void CreateSliders();
     void ShowSystemMenu(const QPoint& globalPos);

@@ -9,6 +9,10 @@
 #include "ui/main/KeyboardPicture.h"
 #include "ui/main/KeyRects.h"
 #include "ui/main/MainLayout.h"
+#include "ui/panel/EffectList.h"
+#include "ui/panel/LightingClicks.h"
+#include "ui/panel/LightingSection.h"
+#include "ui/panel/ResponseList.h"
 
 #include <iostream>
 
@@ -47,8 +51,9 @@ void PaintMacroRow(Canvas& c, int top) {
 } // namespace
 
 MainWindowController::MainWindowController(AppState& state, DeviceLink& link, UiServices& ui,
-                                           Shell& shell, MainWindowHost& host)
-    : state_(state), link_(link), ui_(ui), shell_(shell), host_(host) {}
+                                           Shell& shell, MainWindowHost& host,
+                                           PanelSliders& sliders)
+    : state_(state), link_(link), ui_(ui), shell_(shell), host_(host), sliders_(sliders) {}
 
 std::uint8_t MainWindowController::EffectMode() const {
     return state_.image.at(image::kLightingSettings, image::kLightingMode);
@@ -61,7 +66,13 @@ void MainWindowController::Paint(Canvas& canvas) {
     else if (EffectMode() >= image::kFirstPerKeyColourMode)
         PaintColourOverlay(canvas, window_.selectedKey, state_);
     PaintBottomButtons(canvas);
+    PaintLightingSection(canvas, window_, state_.image, sliders_);
     PaintMacroRow(canvas, ComputePanelLayout(window_).macroRowTop);
+    PaintPerformanceSections(canvas, window_, state_.image, sliders_, ratePlace_);
+    if (window_.effectListOpen)
+        PaintEffectList(canvas, window_, sliders_);
+    if (window_.responseListOpen)
+        PaintResponseList(canvas, window_, sliders_);
     if (window_.helpVisible)
         PaintHelpWindow(canvas);
 }
@@ -72,9 +83,10 @@ void MainWindowController::ReportFileError(const Status& saved, const char* when
 }
 
 void MainWindowController::OnLeftButtonUp(int x, int y) {
-    if (window_.effectListOpen || window_.responseListOpen) {
-        // The lists belong to the settings panel; until it is wired any click closes them.
-        window_.effectListOpen = window_.responseListOpen = false;
+    if (window_.effectListOpen) {
+        EffectListClick(x, y, window_, state_.image, sliders_);
+    } else if (window_.responseListOpen) {
+        ResponseListClick(x, y, window_, state_.image);
     } else if (window_.helpVisible) {
         HelpWindowClick(x, y, window_, state_, ui_, shell_);
     } else {
@@ -87,6 +99,9 @@ void MainWindowController::OnLeftButtonUp(int x, int y) {
 }
 
 void MainWindowController::Dispatch(int hit) {
+    if (LightingClick(hit, window_, state_.image, sliders_, ui_) ||
+        PerformanceClick(hit, window_, state_.image))
+        return;
     switch (hit) {
     case kHitHelp:
         window_.helpVisible = !window_.helpVisible;
@@ -144,7 +159,11 @@ void MainWindowController::OnMouseMove(int x, int y, bool leftButtonDown) {
         window_.leftButtonHeld = false;
     const bool listOpen = window_.effectListOpen || window_.responseListOpen;
     const int hit = HitTest(x, y, window_, EffectMode());
-    if (!listOpen) {
+    if (window_.effectListOpen) {
+        EffectListHover(x, y, window_);
+    } else if (window_.responseListOpen) {
+        ResponseListHover(x, y, window_);
+    } else {
         if (hit != kHitNone) {
             window_.lastHotSpot = static_cast<std::uint8_t>(hit);
         } else if (window_.lastHotSpot != kNone) {

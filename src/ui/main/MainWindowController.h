@@ -8,6 +8,7 @@
 #include "ui/controls/Canvas.h"
 #include "ui/main/MainWindowHost.h"
 #include "ui/main/MainWindowState.h"
+#include "ui/panel/PerformanceSections.h"
 
 #include <cstdint>
 #include <string>
@@ -24,10 +25,12 @@ inline constexpr const char* kResetCaption = "Factory Setting";
 // The main window's behaviour: paint order, click dispatch, hover and drag, and the handlers of
 // the keyboard's notices. The Qt window forwards events here and performs what the host
 // interface asks.
+class PanelSliders;
+
 class MainWindowController {
 public:
     MainWindowController(AppState& state, DeviceLink& link, UiServices& ui, Shell& shell,
-                         MainWindowHost& host);
+                         MainWindowHost& host, PanelSliders& sliders);
 
     MainWindowState& window() { return window_; }
     const MainWindowState& window() const { return window_; }
@@ -59,7 +62,9 @@ private:
     UiServices& ui_;
     Shell& shell_;
     MainWindowHost& host_;
+    PanelSliders& sliders_;
     MainWindowState window_;
+    RateSliderPlace ratePlace_;
 };
 
 } // namespace hx

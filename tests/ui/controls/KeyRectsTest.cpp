@@ -7,10 +7,10 @@
 namespace hx {
 namespace {
 
-constexpr SkinImageSpec PictureSpec() {
-    for (const auto& spec : kSkinImages) {
-        if (spec.name == "kb_BK.png") {
-            return spec;
+constexpr SkinImageEntry PictureEntry() {
+    for (const auto& item : kSkinImages) {
+        if (item.name == "kb_BK.png") {
+            return item;
         }
     }
     return {};
@@ -25,7 +25,7 @@ TEST(KeyRects, KeysOffThePictureAreExactlyRows16To19) {
 }
 
 TEST(KeyRects, EveryKeyLiesInsideThePictureWithItsCaptionPoint) {
-    const SkinImageSpec picture = PictureSpec();
+    const SkinImageEntry picture = PictureEntry();
     for (std::size_t k = 0; k < kKeyRects.size(); ++k) {
         const KeyRect& key = kKeyRects[k];
         if (!key.onPicture()) {

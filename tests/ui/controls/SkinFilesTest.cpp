@@ -29,12 +29,12 @@ QImage LoadSkin(SkinFolder folder, std::string_view name) {
 }
 
 TEST(SkinFiles, EveryNamedImageExistsAtItsSizeAndDecodes) {
-    for (const SkinImageSpec& spec : kSkinImages) {
-        const std::string name(spec.name);
-        const auto path = FindSkinFile(FolderOf(spec.folder), spec.name);
+    for (const SkinImageEntry& item : kSkinImages) {
+        const std::string name(item.name);
+        const auto path = FindSkinFile(FolderOf(item.folder), item.name);
         ASSERT_TRUE(path.has_value()) << name;
         QImageReader reader(QString::fromStdString(path->string()));
-        EXPECT_EQ(reader.size(), QSize(spec.width, spec.height)) << name;
+        EXPECT_EQ(reader.size(), QSize(item.width, item.height)) << name;
         EXPECT_FALSE(reader.read().isNull()) << name;
     }
 }

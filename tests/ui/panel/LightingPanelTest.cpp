@@ -1,5 +1,6 @@
 #include "support/FakeServices.h"
-#include "ui/panel/PanelRecorders.h"
+#include "support/RecordingCanvas.h"
+#include "ui/panel/PanelFakes.h"
 
 #include "ui/controls/BitSliderModel.h"
 #include "ui/main/MainLayout.h"
@@ -17,6 +18,9 @@
 
 namespace hx {
 namespace {
+
+using test::Has;
+using test::Starting;
 
 using Calls = std::vector<std::string>;
 
@@ -58,43 +62,43 @@ protected:
     DeviceImage image;
     MainWindowState window;
     test::FakeSliders sliders{image};
-    test::PanelCanvas canvas;
+    test::RecordingCanvas canvas;
     test::ScriptedUi ui;
 };
 
 TEST_F(LightingPanelTest, WaveModePaintsInOrderAndFixesTheChoice) {
     Choose(3);
     const Calls expected{
-        "image itemBK.png 19,110",
-        "label Підсвічування 19,110 h15",
-        "image LEDEffect_open.png 19,130",
-        "label Ефект підсвічування 28,137 h15",
-        "image Light_Item.png 28,158",
-        "image freq.png 19,245",
+        "image itemBK.png 19 110",
+        "label \"Підсвічування\" 19 110 15 #FFFFFF",
+        "image LEDEffect_open.png 19 130",
+        "label \"Ефект підсвічування\" 28 137 15 #FFFFFF",
+        "image Light_Item.png 28 158",
+        "image freq.png 19 245",
         "slider 1007",
-        "label Швидкість 28,290 h13",
-        "label Зменшити швидкість 28,317 h13",
-        "label Збільшити швидкість 150,317 h13",
-        "label Яскравість 28,247 h13",
-        "label Зменшити яскравість 28,274 h13",
-        "label Збільшити яскравість 150,274 h13",
+        "label \"Швидкість\" 28 290 13 #FFFFFF",
+        "label \"Зменшити швидкість\" 28 317 13 #FFFFFF",
+        "label \"Збільшити швидкість\" 150 317 13 #FFFFFF",
+        "label \"Яскравість\" 28 247 13 #FFFFFF",
+        "label \"Зменшити яскравість\" 28 274 13 #FFFFFF",
+        "label \"Збільшити яскравість\" 150 274 13 #FFFFFF",
         "slider 1017",
-        "image 8.png 203,223",
-        "fill 28,223,48,243 #C0C0C0",
-        "fill 53,223,73,243 #C0C0C0",
-        "fill 78,223,98,243 #C0C0C0",
-        "fill 103,223,123,243 #C0C0C0",
-        "fill 128,223,148,243 #C0C0C0",
-        "fill 153,223,173,243 #C0C0C0",
-        "fill 178,223,198,243 #C0C0C0",
-        "outline 201,221 23x23",
-        "label Напрямок 29,177 h15",
-        "image Direction-T-Disable.png 29,197",
-        "image Direction-B-Disable.png 79,197",
-        "image Direction-R-Disable.png 129,197",
-        "image Direction-L-Disable.png 179,197",
-        "image Direction-B-Enable.png 79,197",
-        "label Режим хвиля 28,158 h15",
+        "image 8.png 203 223",
+        "fill 28 223 48 243 #C0C0C0",
+        "fill 53 223 73 243 #C0C0C0",
+        "fill 78 223 98 243 #C0C0C0",
+        "fill 103 223 123 243 #C0C0C0",
+        "fill 128 223 148 243 #C0C0C0",
+        "fill 153 223 173 243 #C0C0C0",
+        "fill 178 223 198 243 #C0C0C0",
+        "outline 201 221 23 23",
+        "label \"Напрямок\" 29 177 15 #FFFFFF",
+        "image Direction-T-Disable.png 29 197",
+        "image Direction-B-Disable.png 79 197",
+        "image Direction-R-Disable.png 129 197",
+        "image Direction-L-Disable.png 179 197",
+        "image Direction-B-Enable.png 79 197",
+        "label \"Режим хвиля\" 28 158 15 #FFFFFF",
     };
     EXPECT_EQ(Paint(), expected);
     EXPECT_EQ(Get(image::kLightingMode), 3);
@@ -129,8 +133,8 @@ TEST_F(LightingPanelTest, EachKindOfMode) {
          true,
          7,
          8,
-         {d + "T-Disable.png 29,197", d + "B-Disable.png 79,197", d + "R-Disable.png 129,197",
-          d + "L-Disable.png 179,197"},
+         {d + "T-Disable.png 29 197", d + "B-Disable.png 79 197", d + "R-Disable.png 129 197",
+          d + "L-Disable.png 179 197"},
          false,
          "Режим хвиля"},
         {8, true, true, true, 7, 8, {}, false, "Режим \"режим притемнення\""},
@@ -143,7 +147,7 @@ TEST_F(LightingPanelTest, EachKindOfMode) {
          true,
          0,
          3,
-         {d + "R-Disable.png 29,197", d + "L-Disable.png 79,197"},
+         {d + "R-Disable.png 29 197", d + "L-Disable.png 79 197"},
          false,
          "Режим Radar"},
         {15,
@@ -152,7 +156,7 @@ TEST_F(LightingPanelTest, EachKindOfMode) {
          true,
          0,
          3,
-         {d + "R-Disable.png 29,197", d + "L-Disable.png 79,197"},
+         {d + "R-Disable.png 29 197", d + "L-Disable.png 79 197"},
          false,
          nullptr},
         {16,
@@ -161,7 +165,7 @@ TEST_F(LightingPanelTest, EachKindOfMode) {
          true,
          0,
          3,
-         {d + "T-Disable.png 29,197", d + "B-Disable.png 79,197"},
+         {d + "T-Disable.png 29 197", d + "B-Disable.png 79 197"},
          false,
          nullptr},
         {53, true, false, false, 0, 3, {}, true, "DIY3"},
@@ -186,33 +190,33 @@ TEST_F(LightingPanelTest, EachKindOfMode) {
         EXPECT_EQ(Get(image::kLightingMode), c.mode);
         EXPECT_EQ(Get(image::kLightingColourChoice), c.choiceAfterPaint);
         EXPECT_EQ(sliders.Visible(kSpeedSliderId), c.speed);
-        EXPECT_EQ(canvas.Has("slider 1007"), c.speed);
-        EXPECT_EQ(canvas.Has("image freq.png 19,245"), c.speed);
+        EXPECT_EQ(Has(canvas, "slider 1007"), c.speed);
+        EXPECT_EQ(Has(canvas, "image freq.png 19 245"), c.speed);
         EXPECT_EQ(sliders.Visible(kBrightnessSliderId), true);
-        EXPECT_EQ(canvas.Has("image 8.png 203,223"), c.eighthCell);
-        EXPECT_EQ(canvas.Starting("fill ").size(), c.mode >= 51 ? 0u : 7u);
-        EXPECT_EQ(canvas.Starting("outline ").size(), c.mode >= 51 ? 0u : 1u);
+        EXPECT_EQ(Has(canvas, "image 8.png 203 223"), c.eighthCell);
+        EXPECT_EQ(Starting(canvas, "fill ").size(), c.mode >= 51 ? 0u : 7u);
+        EXPECT_EQ(Starting(canvas, "outline ").size(), c.mode >= 51 ? 0u : 1u);
         int grey = 0;
-        for (const std::string& fill : canvas.Starting("fill ")) {
+        for (const std::string& fill : Starting(canvas, "fill ")) {
             grey += fill.ends_with("#C0C0C0");
         }
         EXPECT_EQ(grey, c.greyCells);
         Calls disabled;
-        for (const std::string& call : canvas.Starting(d)) {
+        for (const std::string& call : Starting(canvas, d)) {
             if (call.find("-Disable") != std::string::npos) {
                 disabled.push_back(call);
             }
         }
         EXPECT_EQ(disabled, c.directionButtons);
-        EXPECT_EQ(canvas.Has("label Напрямок 29,177 h15"), !c.directionButtons.empty());
-        EXPECT_EQ(canvas.Has("label Keymap 45,197 h15"), c.perKeyChoice);
+        EXPECT_EQ(Has(canvas, "label \"Напрямок\" 29 177 15 #FFFFFF"), !c.directionButtons.empty());
+        EXPECT_EQ(Has(canvas, "label \"Keymap\" 45 197 15 #FFFFFF"), c.perKeyChoice);
         if (c.perKeyChoice) {
             // Choosing a per-key mode switches the picture to colour editing.
-            EXPECT_TRUE(canvas.Has("image Disable.png 28,199"));
-            EXPECT_TRUE(canvas.Has("image Enable.png 130,199"));
+            EXPECT_TRUE(Has(canvas, "image Disable.png 28 199"));
+            EXPECT_TRUE(Has(canvas, "image Enable.png 130 199"));
         }
         const std::string nameCall =
-            c.name ? "label " + std::string(c.name) + " 28,158 h15" : std::string();
+            c.name ? "label \"" + std::string(c.name) + "\" 28 158 15 #FFFFFF" : std::string();
         EXPECT_EQ(canvas.calls.back() == nameCall, c.name != nullptr) << canvas.calls.back();
     }
 }
@@ -225,10 +229,11 @@ TEST_F(LightingPanelTest, CellColoursAndChoiceNormalisation) {
         Set(image::kLightingColourChoice, c.storedChoice);
         Paint();
         EXPECT_EQ(Get(image::kLightingColourChoice), c.shownChoice) << int{c.storedChoice};
-        EXPECT_TRUE(canvas.Has("outline " + std::to_string(25 * c.shownChoice + 1) + ",221 23x23"));
+        EXPECT_TRUE(
+            Has(canvas, "outline " + std::to_string(25 * c.shownChoice + 1) + " 221 23 23"));
     }
-    EXPECT_TRUE(canvas.Has("fill 28,223,48,243 #100000"));
-    EXPECT_TRUE(canvas.Has("fill 178,223,198,243 #7000CC"));
+    EXPECT_TRUE(Has(canvas, "fill 28 223 48 243 #100000"));
+    EXPECT_TRUE(Has(canvas, "fill 178 223 198 243 #7000CC"));
 }
 
 TEST_F(LightingPanelTest, EighthCellInConstantMode) {
@@ -238,8 +243,8 @@ TEST_F(LightingPanelTest, EighthCellInConstantMode) {
     Choose(1); // the multi-colour choice has no cell here: back to the first cell
     EXPECT_EQ(Get(image::kLightingColourChoice), 1);
     Paint();
-    EXPECT_FALSE(canvas.Has("image 8.png 203,223"));
-    EXPECT_TRUE(canvas.Has("outline 26,221 23x23"));
+    EXPECT_FALSE(Has(canvas, "image 8.png 203 223"));
+    EXPECT_TRUE(Has(canvas, "outline 26 221 23 23"));
 
     EXPECT_TRUE(Click(kHitColourCell0 + 7));
     EXPECT_EQ(Get(image::kLightingColourChoice), 1);
@@ -256,7 +261,7 @@ TEST_F(LightingPanelTest, SelectThenEditColour) {
     EXPECT_EQ(ui.colourDialogInitial, std::vector<std::uint32_t>{0});
     EXPECT_EQ(EffectColourOf(image, 4), 0x123456u);
     Paint();
-    EXPECT_TRUE(canvas.Has("fill 128,223,148,243 #123456"));
+    EXPECT_TRUE(Has(canvas, "fill 128 223 148 243 #123456"));
 
     Click(kHitColourCell0 + 4); // Cancel: no colour change, the cell stays chosen
     EXPECT_EQ(ui.colourDialogInitial.size(), 2u);
@@ -326,20 +331,20 @@ TEST_F(LightingPanelTest, LitDirectionButton) {
         const char* lit; // nullptr: no arrow
     };
     const Case cases[] = {
-        {3, 1, "Direction-L-Enable.png 179,197"},
-        {3, 2, "Direction-R-Enable.png 129,197"},
-        {3, 3, "Direction-T-Enable.png 29,197"},
-        {3, 4, "Direction-B-Enable.png 79,197"},
+        {3, 1, "Direction-L-Enable.png 179 197"},
+        {3, 2, "Direction-R-Enable.png 129 197"},
+        {3, 3, "Direction-T-Enable.png 29 197"},
+        {3, 4, "Direction-B-Enable.png 79 197"},
         {3, 0, nullptr},
         {3, 5, nullptr},
-        {13, 2, "Direction-R-Enable.png 29,197"},
-        {13, 1, "Direction-L-Enable.png 79,197"},
-        {13, 3, "Direction-L-Enable.png 79,197"},
-        {15, 4, "Direction-L-Enable.png 79,197"},
+        {13, 2, "Direction-R-Enable.png 29 197"},
+        {13, 1, "Direction-L-Enable.png 79 197"},
+        {13, 3, "Direction-L-Enable.png 79 197"},
+        {15, 4, "Direction-L-Enable.png 79 197"},
         {15, 9, nullptr},
-        {16, 3, "Direction-T-Enable.png 29,197"},
-        {16, 1, "Direction-B-Enable.png 79,197"},
-        {16, 2, "Direction-B-Enable.png 79,197"},
+        {16, 3, "Direction-T-Enable.png 29 197"},
+        {16, 1, "Direction-B-Enable.png 79 197"},
+        {16, 2, "Direction-B-Enable.png 79 197"},
         {16, 0, nullptr},
         {2, 2, nullptr},
     };
@@ -352,7 +357,7 @@ TEST_F(LightingPanelTest, LitDirectionButton) {
             expected.push_back(std::string("image ") + c.lit);
         }
         Calls lit;
-        for (const std::string& call : canvas.Starting("image Direction-")) {
+        for (const std::string& call : Starting(canvas, "image Direction-")) {
             if (call.find("-Enable") != std::string::npos) {
                 lit.push_back(call);
             }
@@ -407,21 +412,21 @@ TEST_F(LightingPanelTest, OpenListHidesTrackbars) {
     Paint();
     EXPECT_NE(sliders.Visible(kSpeedSliderId), true);
     EXPECT_EQ(sliders.Visible(kBrightnessSliderId), false);
-    EXPECT_FALSE(canvas.Has("label Швидкість 28,290 h13"));
+    EXPECT_FALSE(Has(canvas, "label \"Швидкість\" 28 290 13 #FFFFFF"));
 
     canvas.calls.clear();
     window.hoverEffectRow = 2;
     PaintEffectList(canvas, window, sliders);
     EXPECT_EQ(canvas.calls.size(), 32u);
-    EXPECT_EQ(canvas.calls[4], "fill 28,213,248,233 #500000");
-    EXPECT_EQ(canvas.calls[5], "label Режим хвиля 28,213 h15");
-    EXPECT_EQ(canvas.calls[15], "label Режим крапкового підсвічування) 28,313 h15");
-    EXPECT_EQ(canvas.calls[6], "fill 28,233,248,253 #3B3B3B");
+    EXPECT_EQ(canvas.calls[4], "fill 28 213 248 233 #500000");
+    EXPECT_EQ(canvas.calls[5], "label \"Режим хвиля\" 28 213 15 #FFFFFF");
+    EXPECT_EQ(canvas.calls[15], "label \"Режим крапкового підсвічування)\" 28 313 15 #FFFFFF");
+    EXPECT_EQ(canvas.calls[6], "fill 28 233 248 253 #3B3B3B");
 }
 
 TEST_F(LightingPanelTest, CollapsedSectionDrawsItsHeaderOnly) {
     window.lightingCollapsed = true;
-    const Calls expected{"image itemBK.png 19,110", "label Підсвічування 19,110 h15"};
+    const Calls expected{"image itemBK.png 19 110", "label \"Підсвічування\" 19 110 15 #FFFFFF"};
     EXPECT_EQ(Paint(), expected);
     EXPECT_EQ(sliders.Visible(kSpeedSliderId), false);
     EXPECT_EQ(sliders.Visible(kBrightnessSliderId), false);
@@ -433,8 +438,8 @@ TEST_F(LightingPanelTest, KeymapAndDiyChoice) {
     Click(kHitKeymapChoice);
     EXPECT_FALSE(window.perKeyColourMode);
     Paint();
-    EXPECT_TRUE(canvas.Has("image Enable.png 28,199"));
-    EXPECT_TRUE(canvas.Has("image Disable.png 130,199"));
+    EXPECT_TRUE(Has(canvas, "image Enable.png 28 199"));
+    EXPECT_TRUE(Has(canvas, "image Disable.png 130 199"));
     Click(kHitDiyChoice);
     EXPECT_TRUE(window.perKeyColourMode);
     Choose(2);

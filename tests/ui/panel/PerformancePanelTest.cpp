@@ -1,4 +1,5 @@
-#include "ui/panel/PanelRecorders.h"
+#include "support/RecordingCanvas.h"
+#include "ui/panel/PanelFakes.h"
 
 #include "ui/controls/BitSliderModel.h"
 #include "ui/main/MainLayout.h"
@@ -12,6 +13,9 @@
 
 namespace hx {
 namespace {
+
+using test::Has;
+using test::Starting;
 
 using Calls = std::vector<std::string>;
 
@@ -34,7 +38,7 @@ protected:
     DeviceImage image;
     MainWindowState window;
     test::FakeSliders sliders{image};
-    test::PanelCanvas canvas;
+    test::RecordingCanvas canvas;
     RateSliderPlace rateSlider;
 };
 
@@ -43,23 +47,23 @@ TEST_F(PerformancePanelTest, ExpandedSectionsPaintInOrder) {
     WinLock() = 0;
     // G = 225 + 165, Q = 225 + 220, R = Q + 75.
     const Calls expected{
-        "image gamemode_open.png 19,390",
-        "label Режим гри 19,390 h15",
-        "image Enable.png 34,423",
-        "image Disable.png 88,423",
-        "label ввімк 51,421 h15",
-        "label вимк 105,421 h15",
-        "label Режим WIN LOCK 149,390 h15",
-        "image Disable.png 164,423",
-        "image Enable.png 218,423",
-        "label ввімк 181,421 h15",
-        "label вимк 235,421 h15",
-        "image responsetime_open.png 19,445",
-        "label Час відповіді кнопки 19,445 h15",
-        "image Light_Item.png 28,473",
-        "label 6 ms 100,473 h15",
-        "image reportrate_Open.png 19,520",
-        "label Частота опитування USB 19,520 h15",
+        "image gamemode_open.png 19 390",
+        "label \"Режим гри\" 19 390 15 #FFFFFF",
+        "image Enable.png 34 423",
+        "image Disable.png 88 423",
+        "label \"ввімк\" 51 421 15 #FFFFFF",
+        "label \"вимк\" 105 421 15 #FFFFFF",
+        "label \"Режим WIN LOCK\" 149 390 15 #FFFFFF",
+        "image Disable.png 164 423",
+        "image Enable.png 218 423",
+        "label \"ввімк\" 181 421 15 #FFFFFF",
+        "label \"вимк\" 235 421 15 #FFFFFF",
+        "image responsetime_open.png 19 445",
+        "label \"Час відповіді кнопки\" 19 445 15 #FFFFFF",
+        "image Light_Item.png 28 473",
+        "label \"6 ms\" 100 473 15 #FFFFFF",
+        "image reportrate_Open.png 19 520",
+        "label \"Частота опитування USB\" 19 520 15 #FFFFFF",
         "slider 1010",
     };
     EXPECT_EQ(Paint(), expected);
@@ -71,10 +75,13 @@ TEST_F(PerformancePanelTest, ExpandedSectionsPaintInOrder) {
 TEST_F(PerformancePanelTest, CollapsedSectionsPaintTheirHeaders) {
     window.gameCollapsed = window.responseCollapsed = window.rateCollapsed = true;
     const Calls expected{
-        "image gamemode_Close.png 19,390",         "label Режим гри 19,390 h15",
-        "label Режим WIN LOCK 149,390 h15",        "image responsetime_close.png 19,445",
-        "label Час відповіді кнопки 19,445 h15",   "image reportrate_Close.png 19,485",
-        "label Частота опитування USB 19,485 h15",
+        "image gamemode_Close.png 19 390",
+        "label \"Режим гри\" 19 390 15 #FFFFFF",
+        "label \"Режим WIN LOCK\" 149 390 15 #FFFFFF",
+        "image responsetime_close.png 19 445",
+        "label \"Час відповіді кнопки\" 19 445 15 #FFFFFF",
+        "image reportrate_Close.png 19 485",
+        "label \"Частота опитування USB\" 19 485 15 #FFFFFF",
     };
     EXPECT_EQ(Paint(), expected);
     EXPECT_EQ(sliders.Visible(kReportRateSliderId), false);
@@ -106,7 +113,7 @@ TEST_F(PerformancePanelTest, GameModeAndWinLockCoupling) {
         EXPECT_EQ(WinLock(), c.lockAfter) << c.name;
         Paint();
         EXPECT_TRUE(
-            canvas.Has(c.lockAfter ? "image Enable.png 164,423" : "image Enable.png 218,423"))
+            Has(canvas, c.lockAfter ? "image Enable.png 164 423" : "image Enable.png 218 423"))
             << c.name;
     }
     EXPECT_FALSE(PerformanceClick(kHitEffectBox, window, image));
@@ -135,11 +142,12 @@ TEST_F(PerformancePanelTest, ResponseListFollowsTheLightingSection) {
         canvas.calls.clear();
         PaintResponseList(canvas, window, sliders);
         ASSERT_EQ(canvas.calls.size(), 20u);
-        EXPECT_EQ(canvas.calls[0], "fill 27," + std::to_string(c.top) + ",247," +
+        EXPECT_EQ(canvas.calls[0], "fill 27 " + std::to_string(c.top) + " 247 " +
                                        std::to_string(c.top + 20) + " #3B3B3B");
-        EXPECT_EQ(canvas.calls[8], "fill 27," + std::to_string(c.top + 80) + ",247," +
+        EXPECT_EQ(canvas.calls[8], "fill 27 " + std::to_string(c.top + 80) + " 247 " +
                                        std::to_string(c.top + 100) + " #500000");
-        EXPECT_EQ(canvas.calls[19], "label 20ms 97," + std::to_string(c.top + 180) + " h18");
+        EXPECT_EQ(canvas.calls[19],
+                  "label \"20ms\" 97 " + std::to_string(c.top + 180) + " 18 #FFFFFF");
         EXPECT_EQ(sliders.Visible(kSpeedSliderId), false);
         EXPECT_EQ(sliders.Visible(kBrightnessSliderId), false);
 
@@ -155,7 +163,8 @@ TEST_F(PerformancePanelTest, ResponseListFollowsTheLightingSection) {
         EXPECT_EQ(ResponseTime(), 10);
         EXPECT_EQ(window.hoverResponseRow, 9);
         Paint();
-        EXPECT_TRUE(canvas.Has("label 20 ms 100," + std::to_string(c.top - 47 + 248) + " h15"));
+        EXPECT_TRUE(
+            Has(canvas, "label \"20 ms\" 100 " + std::to_string(c.top - 47 + 248) + " 15 #FFFFFF"));
     }
 }
 
@@ -164,11 +173,12 @@ TEST_F(PerformancePanelTest, ResponseTimeOutsideTheListIsShownAndKept) {
         std::uint8_t value;
         const char* shown;
     };
-    for (const Case c : {Case{0, "label 0 ms 100,473 h15"}, Case{11, "label 22 ms 100,473 h15"},
-                         Case{255, "label 510 ms 100,473 h15"}}) {
+    for (const Case c : {Case{0, "label \"0 ms\" 100 473 15 #FFFFFF"},
+                         Case{11, "label \"22 ms\" 100 473 15 #FFFFFF"},
+                         Case{255, "label \"510 ms\" 100 473 15 #FFFFFF"}}) {
         ResponseTime() = c.value;
         Paint();
-        EXPECT_TRUE(canvas.Has(c.shown)) << int{c.value};
+        EXPECT_TRUE(Has(canvas, c.shown)) << int{c.value};
         EXPECT_EQ(ResponseTime(), c.value);
     }
 }
@@ -181,7 +191,7 @@ TEST_F(PerformancePanelTest, RateTrackbarFollowsItsSection) {
     window.responseCollapsed = true; // 35 pixels up
     Paint();
     EXPECT_EQ(sliders.rateTops, std::vector<int>{508});
-    EXPECT_TRUE(canvas.Has("image reportrate_Open.png 19,485"));
+    EXPECT_TRUE(Has(canvas, "image reportrate_Open.png 19 485"));
 
     window.lightingCollapsed = true; // 195 pixels further up
     Paint();
@@ -191,7 +201,7 @@ TEST_F(PerformancePanelTest, RateTrackbarFollowsItsSection) {
     sliders.position[kReportRateSliderId] = 3;
     Paint();
     EXPECT_EQ(sliders.Visible(kReportRateSliderId), false);
-    EXPECT_FALSE(canvas.Has("slider 1010"));
+    EXPECT_FALSE(Has(canvas, "slider 1010"));
     EXPECT_EQ(image.at(image::kReportRate), 2);
 
     window.rateCollapsed = false;
