@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 #include "ui/main/KeyRects.h"
 #include "ui/main/MainLayout.h"
+#include "ui/main/KeyboardPicture.h"
 #include "ui/main/MainWindowController.h"
 #include "ui/panel/PanelFakes.h"
 
@@ -167,6 +168,82 @@ TEST_F(MainWindowControllerTest, FullReadNoticeOffersTheUpdateOnlyWhenNewer) {
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].caption, "Firmware Update");
     EXPECT_EQ(KeymapFile().size(), kKeymapFileSize);
+}
+
+// The reports sent: SET lines in full, data reports counted by their announcement.
+std::vector<std::string> SetLines(const test::Conversation& c) {
+    std::vector<std::string> sent;
+    for (const std::string& l : c.Lines())
+        if (l.rfind("SET", 0) == 0)
+            sent.push_back(l);
+    return sent;
+}
+
+int DataReports(const test::Conversation& c) {
+    int n = 0;
+    for (const std::string& l : c.Lines())
+        n += l.rfind("OUT", 0) == 0;
+    return n;
+}
+
+TEST_F(MainWindowControllerTest, SpeedFromTheSliderSendsOneClosingReport) {
+    const auto l = k.state->image.span(image::kLightingSettings);
+    sliders.position[kBrightnessSliderId] = l[image::kLightingBrightness];
+    sliders.position[kReportRateSliderId] = k.state->image.at(image::kReportRate);
+    sliders.position[kSpeedSliderId] = 8;
+    test::RecordingCanvas canvas;
+    controller.Paint(canvas); // drawing a slider stores its position
+    ClickAt(Region(kHitSave));
+    const auto sent = SetLines(k.conversation);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].substr(0, 15), "SET 00 08 02 03"); // stage 2, mode 3
+    EXPECT_EQ(sent[0].substr(15, 3), " 02");             // speed 8 travels as 2
+}
+
+TEST_F(MainWindowControllerTest, ColourSwatchEditedThroughThePanel) {
+    ClickAt(Region(kHitEffectBox));
+    ASSERT_TRUE(controller.window().effectListOpen);
+    controller.OnLeftButtonUp(100, 173 + 20 * 1 + 5); // "Режим дихания", mode 2
+    ClickAt(Region(kHitColourCell0 + 1));             // select cell 2
+    ui.colours = {0x00FF00};
+    ClickAt(Region(kHitColourCell0 + 1)); // second click edits it
+    ClickAt(Region(kHitSave));
+
+    const auto sent = SetLines(k.conversation);
+    ASSERT_EQ(sent.size(), 9u);
+    EXPECT_EQ(sent[0].substr(0, 12), "SET 00 08 01");
+    for (int i = 1; i <= 7; ++i)
+        EXPECT_EQ(sent[i].substr(0, 9), "SET 00 14") << i;
+    EXPECT_EQ(sent[2].substr(0, 27), "SET 00 14 00 01 00 ff 00 00");
+    EXPECT_EQ(sent[8].substr(0, 15), "SET 00 08 02 02");
+    EXPECT_EQ(k.keyboard.Memory().image.at(image::EffectColour(1), 1), 0xFF);
+}
+
+TEST_F(MainWindowControllerTest, WindowsLockFromTheRadios) {
+    ClickAt(Region(kHitGameOn));
+    ClickAt(Region(kHitWinLockOn));
+    ClickAt(Region(kHitSave));
+    const auto sent = SetLines(k.conversation);
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[1], test::SetLine({0x0E, 0, 0, 0x12}));
+    EXPECT_EQ(DataReports(k.conversation), 1);
+    EXPECT_FALSE(k.keyboard.Memory().image.EnableBit(image::kWinKeySendBit));
+}
+
+TEST_F(MainWindowControllerTest, DiyKeyColourReachesTheKeyboardInOneTableStream) {
+    ClickAt(Region(kHitEffectBox));
+    controller.OnLeftButtonUp(100, 173 + 20 * 12 + 5); // DIY2, table 1
+    ASSERT_TRUE(controller.window().perKeyColourMode);
+    const KeyRect& q = kKeyRects[42];
+    ui.colours = {0x102030};
+    controller.OnLeftButtonUp(307 + q.left + 4, 211 + q.top + 4);
+    ClickAt(Region(kHitSave));
+
+    const auto sent = SetLines(k.conversation);
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[1], test::SetLine({0x12, 0, 1, 8}));
+    EXPECT_EQ(DataReports(k.conversation), 8);
+    EXPECT_EQ(PerKeyColour(k.keyboard.Memory().image, 52, 42), 0x102030u);
 }
 
 } // namespace
