@@ -12,7 +12,9 @@
 #include "platform/QtShell.h"
 #include "platform/QtUiServices.h"
 #include "sim/VirtualKeyboard.h"
+#include "ui/controls/WindowMessageEvent.h"
 #include "ui/main/CZadeDevuzoveDlg.h"
+#include "ui/main/WindowMessages.h"
 #include "ui/main/QtConnectionEvents.h"
 #include "ui/main/TrayIcon.h"
 
@@ -127,6 +129,7 @@ int CZadeDevuzoveApp::Run() {
             }
         }
         p.virtualKeyboard = std::make_unique<sim::VirtualKeyboard>(memory);
+        p.virtualKeyboard->PersistTo(p.virtualKeyboardFile);
         p.backend = p.virtualKeyboard->MakeBackend();
     } else if (auto hid = hid::HidapiBackend::Create()) {
         p.backend = std::move(*hid);
@@ -157,9 +160,15 @@ int CZadeDevuzoveApp::Run() {
     p.connection->Connect();
     const bool showWindow = p.link->DeviceOpen() && p.link->NotifyOpen();
 
-    p.tray = std::make_unique<TrayIcon>(
-        TrayIcon::Actions{[&p] { return p.link->DeviceOpen(); }, [&p] { p.window->Present(); },
-                          [&p] { p.window->done(QDialog::Accepted); }});
+    p.tray = std::make_unique<TrayIcon>(TrayIcon::Actions{
+        [&p] { return p.link->DeviceOpen(); }, [&p] { p.window->Present(); },
+        [&p] { p.window->done(QDialog::Accepted); },
+        [&p] {
+            QCoreApplication::postEvent(
+                p.window.get(),
+                new WindowMessageEvent(WM_NO_KEYBOARD_NOTICE, kNoKeyboardNoticeParam, 0));
+        }});
+    p.window->SetNoKeyboardNotice([&p] { p.tray->ShowNoKeyboardNotice(); });
     const bool trayShown = p.tray->Show();
     if (!trayShown)
         Warn("the desktop has no notification area; showing the window instead");

@@ -1,6 +1,9 @@
 #include "sim/DeviceCore.h"
 
+#include "sim/StateFile.h"
+
 #include <algorithm>
+#include <iostream>
 
 namespace hx::sim {
 namespace {
@@ -59,12 +62,30 @@ bool DeviceCore::WaitFor(std::unique_lock<std::mutex>& lock, std::chrono::millis
 }
 
 Status DeviceCore::SetFeature(Session s, const FeatureReport& report) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     if (Dead(s))
         return Unplugged();
+    const std::size_t acks = firmware_.acksSent();
     firmware_.SetFeature(report);
     DeliverNotifies();
+    PersistIfWritten(lock, acks);
     return {};
+}
+
+void DeviceCore::SetPersistFile(std::filesystem::path file) {
+    std::lock_guard lock(mutex_);
+    persistFile_ = std::move(file);
+}
+
+void DeviceCore::PersistIfWritten(std::unique_lock<std::mutex>& lock, std::size_t acksBefore) {
+    // A confirmed write is in the keyboard's memory for good, as on real hardware.
+    if (persistFile_.empty() || firmware_.acksSent() == acksBefore)
+        return;
+    const KeyboardMemory memory = firmware_.memory();
+    const std::filesystem::path file = persistFile_;
+    lock.unlock();
+    if (Status saved = SaveMemory(file, memory); !saved)
+        std::cerr << "virtual keyboard: " << saved.error().message << '\n';
 }
 
 Status DeviceCore::GetFeature(Session s, FeatureReport& report) {
@@ -76,11 +97,13 @@ Status DeviceCore::GetFeature(Session s, FeatureReport& report) {
 }
 
 Status DeviceCore::Write(Session s, const DataReport& report) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     if (Dead(s))
         return Unplugged();
+    const std::size_t acks = firmware_.acksSent();
     firmware_.Write(report);
     DeliverNotifies();
+    PersistIfWritten(lock, acks);
     return {};
 }
 

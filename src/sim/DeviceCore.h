@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <mutex>
 #include <vector>
 
@@ -52,10 +53,14 @@ public:
     void ClearViolations();
     std::size_t RejectedReports() const;
     std::size_t AcksSent() const;
+    // Every confirmed write is saved to this file from then on (empty: never).
+    void SetPersistFile(std::filesystem::path file);
 
 private:
     bool Dead(Session s) const { return !plugged_ || s != session_; }
     void DeliverNotifies(); // with mutex_ held
+    // Saves the memory when the last report was a confirmed write; releases the lock.
+    void PersistIfWritten(std::unique_lock<std::mutex>& lock, std::size_t acksBefore);
     template <class Ready>
     bool WaitFor(std::unique_lock<std::mutex>& lock, std::chrono::milliseconds timeout,
                  Ready ready);
@@ -63,6 +68,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     Firmware firmware_;
+    std::filesystem::path persistFile_;
     bool plugged_ = true;
     Session session_ = 1;
     std::vector<NotifyQueue*> notifyQueues_;

@@ -70,4 +70,8 @@ Result<KeyboardMemory> VirtualKeyboard::LoadState(const std::filesystem::path& f
     return LoadMemory(file);
 }
 
+void VirtualKeyboard::PersistTo(const std::filesystem::path& file) {
+    core_->SetPersistFile(file);
+}
+
 } // namespace hx::sim

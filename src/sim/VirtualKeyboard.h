@@ -54,6 +54,9 @@ public:
     // The keyboard's memory kept in a file, like real hardware keeps its settings.
     Status SaveState(const std::filesystem::path& file) const;
     static Result<KeyboardMemory> LoadState(const std::filesystem::path& file);
+    // From now on every confirmed write is saved to `file` at once, as real hardware keeps a
+    // setting the moment it confirms it.
+    void PersistTo(const std::filesystem::path& file);
 
 private:
     std::shared_ptr<DeviceCore> core_;

@@ -1,3 +1,5 @@
+#include "device/Commands.h"
+#include "device/FeatureReports.h"
 #include "sim/VirtualKeyboard.h"
 #include "support/TempDir.h"
 
@@ -73,6 +75,30 @@ TEST(SimStateFileTest, AWrongFileIsRefusedWithAClearMessage) {
     const auto missing = VirtualKeyboard::LoadState(dir / "missing.bin");
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().message.find("does not exist"), std::string::npos);
+}
+
+} // namespace
+} // namespace hx::sim
+
+namespace hx::sim {
+namespace {
+
+TEST(SimPersistence, ConfirmedWritesReachTheFileAtOnce) {
+    hx::test::TempDir dir;
+    VirtualKeyboard keyboard;
+    keyboard.PersistTo(dir / "kb.bin");
+    auto backend = keyboard.MakeBackend();
+    auto handle = backend->Open("sim:kbd/mi_03", false);
+    ASSERT_TRUE(handle.ok());
+    ASSERT_TRUE((*handle)->SetFeature(BuildFeatureReport(GET_GAME_MODE)).ok()); // a read: no save
+    FeatureReport reply{};
+    ASSERT_TRUE((*handle)->GetFeature(reply).ok());
+    EXPECT_FALSE(std::filesystem::exists(dir / "kb.bin"));
+
+    ASSERT_TRUE((*handle)->SetFeature(BuildValueReport(SET_RESPONSE_TIME, 7)).ok());
+    auto saved = VirtualKeyboard::LoadState(dir / "kb.bin");
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved->image.at(image::kResponseTime), 7);
 }
 
 } // namespace

@@ -123,6 +123,11 @@ bool CZadeDevuzoveDlg::event(QEvent* e) {
         controller_.OnDeviceKey(
             static_cast<std::uint8_t>(static_cast<WindowMessageEvent*>(e)->wParam()));
         return true;
+    case WM_NO_KEYBOARD_NOTICE:
+        if (static_cast<WindowMessageEvent*>(e)->wParam() == kNoKeyboardNoticeParam &&
+            noKeyboardNotice_)
+            noKeyboardNotice_();
+        return true;
     case WM_SLIDER_CHANGED:
         OnSliderChanged(static_cast<int>(static_cast<WindowMessageEvent*>(e)->wParam()));
         return true;

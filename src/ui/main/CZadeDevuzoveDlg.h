@@ -41,6 +41,8 @@ public:
     void Present();
     // Called when a full read was handled, e.g. to take a screenshot.
     void SetAfterFullRead(std::function<void()> callback) { afterFullRead_ = std::move(callback); }
+    // What WM_NO_KEYBOARD_NOTICE shows (the tray's balloon).
+    void SetNoKeyboardNotice(std::function<void()> show) { noKeyboardNotice_ = std::move(show); }
     CBitSlider* slider(int id);
 
 protected:
@@ -82,6 +84,7 @@ private:
     CBitSlider* brightness_ = nullptr;
     CBitSlider* reportRate_ = nullptr;
     std::function<void()> afterFullRead_;
+    std::function<void()> noKeyboardNotice_;
     int waitCursorDepth_ = 0;
 };
 

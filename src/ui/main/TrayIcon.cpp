@@ -44,7 +44,7 @@ void TrayIcon::DoubleClicked() {
     if (actions_.keyboardConnected())
         actions_.showWindow();
     else
-        ShowNoKeyboardNotice();
+        actions_.postNoKeyboardNotice();
 }
 
 void TrayIcon::ShowNoKeyboardNotice() {

@@ -20,6 +20,8 @@ public:
         std::function<bool()> keyboardConnected;
         std::function<void()> showWindow;
         std::function<void()> exitProgram;
+        // Posts WM_NO_KEYBOARD_NOTICE to the window, which answers with the balloon.
+        std::function<void()> postNoKeyboardNotice;
     };
     explicit TrayIcon(Actions actions);
     ~TrayIcon() override;

@@ -6,6 +6,8 @@
 #include "ui/main/CZadeDevuzoveDlg.h"
 #include "ui/main/QtConnectionEvents.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/main/WindowMessages.h"
+#include "ui/controls/WindowMessageEvent.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -67,12 +69,26 @@ TEST_F(MainWindowQtTest, StartupReadMovesTheTrackbarsAndEscapeNeverCloses) {
 TEST(TrayIcon, DoubleClickShowsTheWindowOnlyWithAKeyboard) {
     bool connected = false;
     int shown = 0;
-    TrayIcon tray({[&] { return connected; }, [&] { ++shown; }, [] {}});
+    int notices = 0;
+    TrayIcon tray({[&] { return connected; }, [&] { ++shown; }, [] {}, [&] { ++notices; }});
     tray.DoubleClicked();
     EXPECT_EQ(shown, 0);
+    EXPECT_EQ(notices, 1);
     connected = true;
     tray.DoubleClicked();
     EXPECT_EQ(shown, 1);
+    EXPECT_EQ(notices, 1);
+}
+
+TEST_F(MainWindowQtTest, NoKeyboardNoticeActsOnlyOnItsParameter) {
+    CZadeDevuzoveDlg window(*k.state, k.link, ui, shell);
+    int balloons = 0;
+    window.SetNoKeyboardNotice([&] { ++balloons; });
+    QCoreApplication::postEvent(&window, new WindowMessageEvent(WM_NO_KEYBOARD_NOTICE, 14, 0));
+    QCoreApplication::postEvent(&window, new WindowMessageEvent(WM_NO_KEYBOARD_NOTICE, 15, 0));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(balloons, 1);
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
