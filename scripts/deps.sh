@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 xauth xvfb
+  fonts-liberation2
 )
 
 missing=()
