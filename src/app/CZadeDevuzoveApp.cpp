@@ -14,7 +14,7 @@
 #include "sim/VirtualKeyboard.h"
 #include "ui/controls/WindowMessageEvent.h"
 #include "ui/main/CZadeDevuzoveDlg.h"
-#include "ui/main/WindowMessages.h"
+#include "ui/controls/WindowMessages.h"
 #include "ui/main/QtConnectionEvents.h"
 #include "ui/main/TrayIcon.h"
 

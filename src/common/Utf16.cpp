@@ -104,6 +104,13 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
+std::string Utf32ToUtf8(std::u32string_view text) {
+    std::string out;
+    for (char32_t c : text)
+        AppendUtf8(out, c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? kReplacement : c);
+    return out;
+}
+
 std::u16string Utf8ToUtf16(std::string_view text) {
     std::u16string out;
     for (std::size_t i = 0; i < text.size();)

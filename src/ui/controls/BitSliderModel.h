@@ -2,14 +2,12 @@
 
 #include "config/DeviceImage.h"
 #include "ui/controls/Canvas.h"
+#include "ui/controls/WindowMessages.h"
 
 #include <array>
 #include <optional>
 
 namespace hx {
-
-// The slider's report to its owner: event type / message number, carrying the reporting id.
-inline constexpr int kWmSliderChanged = 0x779;
 
 inline constexpr int kSpeedSliderId = 1007;
 inline constexpr int kBrightnessSliderId = 1017;

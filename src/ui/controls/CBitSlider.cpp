@@ -53,7 +53,7 @@ void CBitSlider::Report() {
     ComputeThumbOffset();
     if (owner_) {
         // Sent, not posted: the owner draws before the slider goes on.
-        WindowMessageEvent report(kWmSliderChanged, reportingId_, 0);
+        WindowMessageEvent report(WM_SLIDER_CHANGED, reportingId_, 0);
         QCoreApplication::sendEvent(owner_, &report);
     }
 }

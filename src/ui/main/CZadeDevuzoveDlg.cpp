@@ -4,7 +4,7 @@
 #include "ui/controls/QtCanvas.h"
 #include "ui/controls/WindowMessageEvent.h"
 #include "ui/main/QtConnectionEvents.h"
-#include "ui/main/WindowMessages.h"
+#include "ui/controls/WindowMessages.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/ConnectionEvents.h"
-#include "ui/main/WindowMessages.h"
+#include "ui/controls/WindowMessages.h"
 
 #include <QEvent>
 #include <QPointer>

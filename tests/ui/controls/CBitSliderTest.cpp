@@ -31,7 +31,7 @@ public:
 
 protected:
     bool event(QEvent* e) override {
-        if (e->type() == static_cast<QEvent::Type>(kWmSliderChanged)) {
+        if (e->type() == static_cast<QEvent::Type>(WM_SLIDER_CHANGED)) {
             auto* message = static_cast<WindowMessageEvent*>(e);
             reports.emplace_back(static_cast<int>(message->wParam()), message->lParam());
             if (slider != nullptr && memo.TakeReport(slider->reportingId(), slider->value())) {

@@ -6,7 +6,7 @@
 #include "ui/main/CZadeDevuzoveDlg.h"
 #include "ui/main/QtConnectionEvents.h"
 #include "ui/main/TrayIcon.h"
-#include "ui/main/WindowMessages.h"
+#include "ui/controls/WindowMessages.h"
 #include "ui/controls/WindowMessageEvent.h"
 
 #include <QCoreApplication>
