@@ -37,16 +37,22 @@ SliderPlacement CBitSlider::Placement(const QWidget* owner) const {
     if (owner != nullptr && parentWidget() != nullptr && parentWidget() != owner) {
         topLeft = parentWidget()->mapTo(owner, topLeft);
     }
-    return {topLeft.x(), topLeft.y(), topLeft.x() + width(), topLeft.y() + height(),
-            thumb_,      value()};
+    // Worked out afresh: the owner may draw after a position change the slider has not
+    // painted (and so not reported) yet, or while the slider is hidden.
+    return {topLeft.x(),          topLeft.y(), topLeft.x() + width(), topLeft.y() + height(),
+            CurrentThumbOffset(), value()};
 }
 
-void CBitSlider::ComputeThumbOffset() {
+ThumbOffset CBitSlider::CurrentThumbOffset() const {
     QStyleOptionSlider option;
     initStyleOption(&option);
     const QRect thumb =
         style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    thumb_ = ThumbOffsetFromRect(thumb.left(), thumb.left() + thumb.width());
+    return ThumbOffsetFromRect(thumb.left(), thumb.left() + thumb.width());
+}
+
+void CBitSlider::ComputeThumbOffset() {
+    thumb_ = CurrentThumbOffset();
 }
 
 void CBitSlider::Report() {

@@ -38,6 +38,7 @@ protected:
 
 private:
     void ComputeThumbOffset();
+    ThumbOffset CurrentThumbOffset() const;
     void Report();
 
     QPointer<QObject> owner_;
