@@ -123,7 +123,14 @@ ReadOutcome DeviceLink::ReadNotify(NotifyReport& report) {
 }
 
 void DeviceLink::ClearAck() {
-    std::lock_guard lock(ackMutex_);
+    std::unique_lock lock(ackMutex_);
+    // Confirmations still owed for earlier writes (each of several colour writes, the closing
+    // lighting report of the last Save) must not pass for the next step's. Give them a moment
+    // to arrive; what does not come by then is written off.
+    ackChanged_.wait_for(lock, timeouts_.lateConfirmations,
+                         [this] { return acksReceived_ >= acksOwed_; });
+    acksOwed_ = acksReceived_;
+    stepStart_ = acksReceived_;
     ackReceived_ = false;
 }
 
@@ -138,11 +145,7 @@ void DeviceLink::SignalAck() {
 
 bool DeviceLink::WaitForAck() {
     std::unique_lock lock(ackMutex_);
-    const bool confirmed = ackChanged_.wait_for(
-        lock, timeouts_.ack, [this] { return ackReceived_.load() && acksReceived_ >= acksOwed_; });
-    if (!confirmed)
-        acksOwed_ = acksReceived_;
-    return confirmed;
+    return ackChanged_.wait_for(lock, timeouts_.ack, [this] { return acksReceived_ > stepStart_; });
 }
 
 void DeviceLink::Session::ExpectConfirmation() {

@@ -25,6 +25,9 @@ struct LinkTimeouts {
     std::chrono::milliseconds notifyPoll{200};
     // A write is acknowledged within tens of milliseconds; past a second it never will be.
     std::chrono::milliseconds ack{1000};
+    // Confirmations of earlier writes come within a few milliseconds of each other when they
+    // come at all; how long a new step waits for them before it starts.
+    std::chrono::milliseconds lateConfirmations{50};
 };
 
 // The keyboard's two handles, the one-sequence-at-a-time rule and the acknowledgement flag.
@@ -51,12 +54,12 @@ public:
     // The listener's read on the notify handle; kFailed when it is not open.
     ReadOutcome ReadNotify(NotifyReport& report);
 
+    // Starts an acknowledged step: late confirmations of earlier writes are let in first, so
+    // that none of them is taken for this step's.
     void ClearAck();
     void SignalAck();
     bool AckReceived() const { return ackReceived_.load(); }
-    // Waits until every write sent so far has been confirmed, so a late confirmation of an
-    // earlier write is never taken for the newest one. False on time-out; the missing
-    // confirmations are then written off, so a later wait starts afresh.
+    // True when a confirmation came after the last ClearAck, within the time-out.
     bool WaitForAck();
 
     std::atomic<bool>& stopListener() { return stopListener_; }
@@ -82,6 +85,7 @@ private:
     std::atomic<bool> ackReceived_{false};
     std::uint64_t acksOwed_ = 0;     // confirmations the keyboard owes for writes sent
     std::uint64_t acksReceived_ = 0; // confirmations the listener has seen
+    std::uint64_t stepStart_ = 0;    // acksReceived_ when the current step began
     std::atomic<bool> stopListener_{false};
 };
 
