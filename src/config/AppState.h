@@ -2,7 +2,7 @@
 
 #include "config/DeviceImage.h"
 #include "config/KeyTable.h"
-#include "macro/MacroLibraryBlock.h"
+#include "macro/MacroLibrary.h"
 
 #include <array>
 #include <cstdint>
@@ -36,7 +36,7 @@ struct AppState {
     DeviceImage imageSnapshot;
     KeyTable keys;
     KeyTable keysSnapshot;
-    MacroLibraryBlock macroLibrary;
+    MacroLibrary macroLibrary;
     FirmwareVersion firmwareVersion;
     ExpectedVersion expectedVersion;
     std::array<std::uint8_t, kKeyRecordCount> keyCustomised{};

@@ -89,12 +89,12 @@ Result<LoadOutcome> LoadOrCreateMacroLibrary(AppState& state) {
         return outcome;
     }
     outcome.notice = KeepWrongSizedFile(path, file->size, macrolib::kSize);
-    FillFrom(file->bytes, 0, state.macroLibrary.bytes.data(), macrolib::kSize);
+    FillFrom(file->bytes, 0, state.macroLibrary.bytes().data(), macrolib::kSize);
     return outcome;
 }
 
 Status SaveMacroLibrary(const AppState& state) {
-    return WriteFileAtomically(state.folders.data / kMacroFileName, {state.macroLibrary.bytes});
+    return WriteFileAtomically(state.folders.data / kMacroFileName, {state.macroLibrary.bytes()});
 }
 
 ExpectedVersion ReadVersionFile(const std::filesystem::path& resourceDir) {

@@ -1,6 +1,7 @@
 #include "platform/FileIo.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,11 +60,10 @@ bool WriteAll(int fd, std::span<const std::uint8_t> data) {
     return true;
 }
 
-} // namespace
-
-Status WriteFileAtomically(const std::filesystem::path& path,
-                           std::initializer_list<std::span<const std::uint8_t>> parts) {
-    TempFile temp(path.string() + ".XXXXXX");
+// Fills a new temporary file beside `path` with the parts and flushes it to disk; the caller
+// moves it into place.
+Status WriteTempFile(TempFile& temp, const std::filesystem::path& path,
+                     std::initializer_list<std::span<const std::uint8_t>> parts) {
     if (!temp.Create())
         return SystemError("cannot create a temporary file for", path, errno);
     for (const auto& part : parts) {
@@ -78,9 +78,50 @@ Status WriteFileAtomically(const std::filesystem::path& path,
         return SystemError("cannot flush", path, errno);
     if (temp.Close() != 0)
         return SystemError("cannot close", path, errno);
+    return Status::Ok();
+}
+
+// rename(2) that never replaces; 0 or the errno. File systems without the no-replace flag get a
+// hard link instead, which cannot replace either.
+int MoveWithoutReplacing(const char* from, const char* to) {
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return errno;
+    if (::link(from, to) != 0)
+        return errno;
+    ::unlink(from);
+    return 0;
+}
+
+} // namespace
+
+Status WriteFileAtomically(const std::filesystem::path& path,
+                           std::initializer_list<std::span<const std::uint8_t>> parts) {
+    TempFile temp(path.string() + ".XXXXXX");
+    if (Status written = WriteTempFile(temp, path, parts); !written)
+        return written;
     if (::rename(temp.path().c_str(), path.c_str()) != 0)
         return SystemError("cannot replace", path, errno);
     temp.Commit();
+    return Status::Ok();
+}
+
+Status CreateFileAtomically(const std::filesystem::path& path,
+                            std::initializer_list<std::span<const std::uint8_t>> parts) {
+    TempFile temp(path.string() + ".XXXXXX");
+    if (Status written = WriteTempFile(temp, path, parts); !written)
+        return written;
+    if (const int code = MoveWithoutReplacing(temp.path().c_str(), path.c_str()); code != 0)
+        return SystemError("cannot create", path, code);
+    temp.Commit();
+    return Status::Ok();
+}
+
+Status RenameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (const int code = MoveWithoutReplacing(from.c_str(), to.c_str()); code != 0)
+        return Error{"cannot rename " + from.string() + " to " + to.string() + ": " +
+                     std::strerror(code)};
     return Status::Ok();
 }
 

@@ -28,4 +28,12 @@ Result<FileContents> ReadFileUpTo(const std::filesystem::path& path, std::size_t
 // Copies `from` to `to` atomically (used to keep a damaged file before it is replaced).
 Status CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Like WriteFileAtomically, but fails when anything is already at `path` (a file, a folder or a
+// link): the new file appears whole or not at all, and nothing there is ever replaced.
+Status CreateFileAtomically(const std::filesystem::path& path,
+                            std::initializer_list<std::span<const std::uint8_t>> parts);
+
+// Renames `from` to `to` in one step, failing instead of replacing anything already at `to`.
+Status RenameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
 } // namespace hx

@@ -1,6 +1,8 @@
 #include "platform/QtUiServices.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace hx {
@@ -21,6 +23,33 @@ std::optional<std::uint32_t> QtUiServices::ChooseColour(std::uint32_t initial) {
     if (!chosen.isValid())
         return std::nullopt;
     return static_cast<std::uint32_t>(chosen.rgb() & 0xFFFFFF);
+}
+
+std::optional<std::filesystem::path> QtUiServices::ChooseFile(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, QString(), QString::fromStdString(request.folder.string()),
+                       QString::fromStdString(request.filter));
+    const bool saving = request.mode == FileDialogMode::kSave;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist || !saving ? QFileDialog::ExistingFile
+                                                    : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+    // A pattern as the initial name only repeats the filter; a real name is preselected.
+    if (!request.initialName.empty() && request.initialName.find('*') == std::string::npos)
+        dialog.selectFile(QString::fromStdString(request.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+}
+
+std::optional<std::size_t> QtUiServices::ShowContextMenu(const std::vector<std::string>& items,
+                                                         int x, int y) {
+    QMenu menu(parent_);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        menu.addAction(QString::fromStdString(items[i]))->setData(static_cast<qulonglong>(i));
+    const QAction* chosen = menu.exec(QPoint(x, y));
+    if (!chosen)
+        return std::nullopt;
+    return static_cast<std::size_t>(chosen->data().toULongLong());
 }
 
 } // namespace hx

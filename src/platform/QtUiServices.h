@@ -15,6 +15,9 @@ public:
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
                               MessageButtons buttons) override;
     std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
+    std::optional<std::filesystem::path> ChooseFile(const FileDialogRequest& request) override;
+    std::optional<std::size_t> ShowContextMenu(const std::vector<std::string>& items, int x,
+                                               int y) override;
 
 private:
     QPointer<QWidget> parent_;

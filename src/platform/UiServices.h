@@ -1,13 +1,27 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hx {
 
 enum class MessageButtons { kOk, kOkCancel };
 enum class MessageAnswer { kOk, kCancel };
+enum class FileDialogMode { kOpen, kSave };
+
+// What a system file dialog starts with.
+struct FileDialogRequest {
+    FileDialogMode mode = FileDialogMode::kOpen;
+    std::filesystem::path folder;
+    std::string initialName;   // may be a pattern, e.g. "*.bin"
+    std::string filter;        // one filter, e.g. "bin Files(*.bin)"
+    std::string defaultSuffix; // added to a typed name without one; no dot
+    bool mustExist = false;    // only an existing file can be chosen, also when saving
+};
 
 // Everything modal the windows ask of the user. Tests script the answers.
 class UiServices {
@@ -18,6 +32,11 @@ public:
                                       MessageButtons buttons) = 0;
     // The system colour dialog; nullopt unless the user pressed OK. Colours are 0xRRGGBB.
     virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0;
+    // The system file dialog; nullopt unless the user confirmed a file.
+    virtual std::optional<std::filesystem::path> ChooseFile(const FileDialogRequest& request) = 0;
+    // A context menu of `items` at the screen point (x, y); the chosen item's index, or nullopt.
+    virtual std::optional<std::size_t> ShowContextMenu(const std::vector<std::string>& items, int x,
+                                                       int y) = 0;
 };
 
 } // namespace hx

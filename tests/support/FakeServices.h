@@ -37,8 +37,33 @@ public:
         colours.pop_front();
         return c;
     }
+    std::optional<std::filesystem::path> ChooseFile(const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        if (files.empty())
+            return std::nullopt;
+        auto f = files.front();
+        files.pop_front();
+        return f;
+    }
+    std::optional<std::size_t> ShowContextMenu(const std::vector<std::string>& items, int x,
+                                               int y) override {
+        menus.push_back({items, x, y});
+        if (menuChoices.empty())
+            return std::nullopt;
+        const auto choice = menuChoices.front();
+        menuChoices.pop_front();
+        return choice;
+    }
+    struct Menu {
+        std::vector<std::string> items;
+        int x, y;
+    };
     std::deque<MessageAnswer> answers;
     std::vector<Shown> shown;
+    std::deque<std::optional<std::filesystem::path>> files; // nullopt = Cancel
+    std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::optional<std::size_t>> menuChoices; // nullopt = dismissed
+    std::vector<Menu> menus;
     std::deque<std::optional<std::uint32_t>> colours; // nullopt = Cancel
     std::vector<std::uint32_t> colourDialogInitial;
 };

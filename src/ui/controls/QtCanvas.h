@@ -25,6 +25,9 @@ public:
     void DrawOutline(int x, int y, int width, int height) override;
     void FillCell(int left, int top, int right, int bottom, Colour colour) override;
 
+    // The painter on the back buffer, for surfaces that draw more than the skin's calls.
+    QPainter& painter() { return painter_; }
+
 private:
     void CopyPart(const QImage& image, SourceRect source, int x, int y);
 

@@ -1,5 +1,6 @@
 #include "ui/main/CZadeDevuzoveDlg.h"
 
+#include "profile/CConfigureDlg.h"
 #include "ui/controls/CBitSlider.h"
 #include "ui/controls/QtCanvas.h"
 #include "ui/controls/WindowMessageEvent.h"
@@ -15,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QTimer>
 #include <QWindow>
 
 namespace hx {
@@ -40,7 +42,7 @@ constexpr SliderSetup kSliders[] = {
 
 CZadeDevuzoveDlg::CZadeDevuzoveDlg(AppState& state, DeviceLink& link, UiServices& ui, Shell& shell,
                                    QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), state_(state),
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), state_(state), ui_(ui),
       skinFolder_(state.folders.resources / "png" / "english"),
       controller_(state, link, ui, shell, *this, *this) {
     setWindowTitle(kMainWindowTitle);
@@ -255,6 +257,15 @@ void CZadeDevuzoveDlg::DrawSlider(Canvas& canvas, int id) {
 void CZadeDevuzoveDlg::PlaceReportRate(int top) {
     reportRate_->setGeometry(28, top, 30, 10);
     reportRate_->SetUpSlider();
+}
+
+void CZadeDevuzoveDlg::OpenProfileManager() {
+    RunProfileManager(state_, ui_, this, geometry());
+    // The window shows what the profile manager left in the image (a refresh, no re-read).
+    constexpr int kSettleMs = 50;
+    QTimer::singleShot(kSettleMs, this, [this] {
+        QCoreApplication::postEvent(this, new WindowMessageEvent(WM_SETTINGS_READ, 0, 1));
+    });
 }
 
 void CZadeDevuzoveDlg::StartSystemMove() {

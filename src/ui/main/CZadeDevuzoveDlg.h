@@ -64,6 +64,7 @@ private:
     void SetWaitCursor(bool waiting) override;
     void Repaint() override;
     void StartSystemMove() override;
+    void OpenProfileManager() override;
     // PanelSliders
     void Show(int id, bool visible) override;
     void DrawSlider(Canvas& canvas, int id) override;
@@ -75,6 +76,7 @@ private:
     void OnSliderChanged(int id);
 
     AppState& state_;
+    UiServices& ui_;
     std::filesystem::path skinFolder_;
     SkinCache skins_;
     LabelFonts fonts_;

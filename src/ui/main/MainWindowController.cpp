@@ -112,6 +112,9 @@ void MainWindowController::Dispatch(int hit) {
     case kHitClose:
         Close();
         break;
+    case kHitProfile:
+        host_.OpenProfileManager();
+        break;
     case kHitReset:
         FactoryResetClicked();
         break;

@@ -14,6 +14,9 @@ public:
     virtual void Repaint() = 0;
     // Hands the pressed mouse over to the window manager, which moves the window.
     virtual void StartSystemMove() = 0;
+    // Runs the profile manager modally; the window refreshes itself from the image soon after,
+    // however it ended.
+    virtual void OpenProfileManager() = 0;
 };
 
 } // namespace hx

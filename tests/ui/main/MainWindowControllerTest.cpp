@@ -25,6 +25,7 @@ public:
     void SetWaitCursor(bool waiting) override { calls.push_back(waiting ? "wait" : "arrow"); }
     void Repaint() override { ++repaints; }
     void StartSystemMove() override { calls.push_back("move"); }
+    void OpenProfileManager() override { calls.push_back("profiles"); }
     std::vector<std::string> calls;
     int repaints = 0;
 };
@@ -98,6 +99,11 @@ TEST_F(MainWindowControllerTest, CancelRevertsHidesAndRewritesTheFile) {
     EXPECT_EQ(host.calls, (std::vector<std::string>{"hide", "trackbars"}));
     EXPECT_NE(KeymapFile()[image::kLightingSettings.offset + image::kLightingSpeed], 1);
     EXPECT_TRUE(k.conversation.Lines().empty()) << "Cancel sent something";
+}
+
+TEST_F(MainWindowControllerTest, ProfileButtonOpensTheProfileManager) {
+    ClickAt(Region(kHitProfile));
+    EXPECT_EQ(host.calls, std::vector<std::string>{"profiles"});
 }
 
 TEST_F(MainWindowControllerTest, CloseWritesTheSnapshotsAndEnds) {

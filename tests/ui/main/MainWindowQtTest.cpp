@@ -59,8 +59,8 @@ TEST_F(MainWindowQtTest, StartupReadMovesTheTrackbarsAndEscapeNeverCloses) {
     EXPECT_EQ(window.slider(kSpeedSliderId)->value(), lighting[image::kLightingSpeed]);
     // The thumb is drawn where the new position puts it, before the slider repaints itself.
     const SliderPlacement brightness = window.slider(kBrightnessSliderId)->Placement(&window);
-    EXPECT_EQ(brightness.thumb.x, ThumbTravelPosition(0, 50, brightness.position,
-                                                      kStyleThumbTravel));
+    EXPECT_EQ(brightness.thumb.x,
+              ThumbTravelPosition(0, 50, brightness.position, kStyleThumbTravel));
     EXPECT_EQ(k.state->imageSnapshot, k.state->image);
     EXPECT_TRUE(std::filesystem::exists(dir / "keymap.bin"));
 
