@@ -17,7 +17,7 @@ constexpr std::array<FactoryException, 6> kKeyExceptions{{
     {17, {REMAP_CONSUMER, 0x00, 0x83, 0x01}}, // Media (consumer usage 0x0183)
     {18, {REMAP_CONSUMER, 0x00, 0xCD, 0x00}}, // Play/Pause
     {19, {REMAP_CONSUMER, 0x00, 0xE9, 0x00}}, // Volume UP
-    {kBackslashKey, {REMAP_KEY, 0x00, 0x31, 0x00}},
+    {kBackslashKey, {REMAP_KEYS, 0x00, 0x31, 0x00}},
     {kFnKey, {REMAP_FN, 0x00, 0x00, 0x00}},
 }};
 
@@ -39,7 +39,7 @@ constexpr std::array<UnoccupiedEntry, 6> kUnoccupiedEntries{{
 DefaultRemapTable MakeDefaultRemapTable() {
     DefaultRemapTable table{};
     for (std::size_t k = 0; k < kKeyCount; ++k)
-        table[kKeyLayout[k].matrixOffset() / 4] = {REMAP_KEY, 0,
+        table[kKeyLayout[k].matrixOffset() / 4] = {REMAP_KEYS, 0,
                                                    DeviceCodeOf(kKeyLayout[k].defaultVk), 0};
     for (const FactoryException& e : kKeyExceptions)
         table[kKeyLayout[e.keyIndex].matrixOffset() / 4] = e.entry;

@@ -103,7 +103,7 @@ void EncodeAssignment(AppState& state, std::size_t key, AssignmentResult& result
         // Capture order; consumer codes inside a combination are not treated specially.
         const auto& k = result.chosenKeys;
         WriteRemapEntry(state.image, key,
-                        {REMAP_KEY, DeviceCodeOf(k[0]), DeviceCodeOf(k[1]), DeviceCodeOf(k[2])});
+                        {REMAP_KEYS, DeviceCodeOf(k[0]), DeviceCodeOf(k[1]), DeviceCodeOf(k[2])});
         if (result.chosenLength > 1)
             state.keyCustomised[key] = 1;
         break;

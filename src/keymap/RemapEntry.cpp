@@ -30,7 +30,7 @@ RemapBytes SingleKeyEntry(std::uint8_t deviceCode) {
     if (ClassOfDeviceCode(deviceCode) == DeviceCodeClass::kConsumer)
         return {REMAP_CONSUMER, 0x00, deviceCode,
                 static_cast<std::uint8_t>(deviceCode == kMediaCode ? 0x01 : 0x00)};
-    return {REMAP_KEY, 0x00, deviceCode, 0x00};
+    return {REMAP_KEYS, 0x00, deviceCode, 0x00};
 }
 
 } // namespace hx

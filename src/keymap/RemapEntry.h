@@ -9,12 +9,12 @@
 namespace hx {
 
 // The keyboard's description of what one key does (KeyRemapTable entry row x 21 + column):
-//   REMAP_KEY       0, code, 0, 0 ... : byte 2 alone for a single key (mouse codes 0xF0..0xF9
+//   REMAP_KEYS       0, code, 0, 0 ... : byte 2 alone for a single key (mouse codes 0xF0..0xF9
 //                                       there act as mouse functions), bytes 1..3 for a combination
 //   REMAP_FN        0, 0, 0           : factory entry of the Fn position only
 //   REMAP_CONSUMER  0, usage low, usage high
 //   REMAP_MACRO     1, slot, 0
-//   REMAP_REPORT    0, vk, 0          : the keyboard reports vk, the program opens the key's path
+//   REMAP_NOTIFY    0, vk, 0          : the keyboard reports vk, the program opens the key's path
 
 // Byte offset of the key's entry inside DeviceImage; keyIndex must be below kKeyCount.
 std::size_t RemapEntryOffset(std::size_t keyIndex);
@@ -30,7 +30,7 @@ inline constexpr RemapBytes MacroEntry(std::uint8_t slot) {
     return {REMAP_MACRO, 0x01, slot, 0x00};
 }
 inline constexpr RemapBytes ReportEntry(std::uint8_t vk) {
-    return {REMAP_REPORT, 0x00, vk, 0x00};
+    return {REMAP_NOTIFY, 0x00, vk, 0x00};
 }
 
 } // namespace hx

@@ -288,7 +288,7 @@ void Firmware::PressKey(std::size_t keyIndex) {
         return;
     const auto table = memory_.image.span(image::kKeyRemapTable);
     const std::size_t at = kKeyLayout[keyIndex].remapEntry() * image::kRemapEntrySize;
-    if (table[at] == REMAP_REPORT)
+    if (table[at] == REMAP_NOTIFY)
         notifies_.push_back({kNotifyReportId, kNotifyKindKey, table[at + 2], 0});
 }
 

@@ -149,7 +149,7 @@ TEST_F(SimTransportTest, APressedKeyIsReportedOnlyWhenItsEntryAsksForIt) {
     constexpr std::size_t kF2 = 2;
     KeyboardMemory m = keyboard.Memory();
     const std::size_t at = kKeyLayout[kF1].remapEntry() * image::kRemapEntrySize;
-    m.image.at(image::kKeyRemapTable, at) = REMAP_REPORT;
+    m.image.at(image::kKeyRemapTable, at) = REMAP_NOTIFY;
     m.image.at(image::kKeyRemapTable, at + 2) = 0x70;
     keyboard.SetMemory(m);
     auto second = OpenOrDie(kNotifyPath);
