@@ -101,19 +101,7 @@ inline constexpr unsigned kWinLockReadBit = 8;
 
 } // namespace image
 
-struct DeviceImage {
-    std::array<std::uint8_t, image::kSize> bytes{};
-
-    std::uint8_t& at(ByteField field, std::size_t index = 0) { return bytes[field.offset + index]; }
-    std::uint8_t at(ByteField field, std::size_t index = 0) const {
-        return bytes[field.offset + index];
-    }
-    std::span<std::uint8_t> span(ByteField field) {
-        return {bytes.data() + field.offset, field.size};
-    }
-    std::span<const std::uint8_t> span(ByteField field) const {
-        return {bytes.data() + field.offset, field.size};
-    }
+struct DeviceImage : ByteBlock<image::kSize> {
 
     bool SameField(const DeviceImage& other, ByteField field) const {
         return std::memcmp(bytes.data() + field.offset, other.bytes.data() + field.offset,

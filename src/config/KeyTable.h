@@ -32,14 +32,7 @@ inline constexpr std::uint8_t kLastLaunchType = 7;
 
 } // namespace keyrecord
 
-struct KeyRecord {
-    std::array<std::uint8_t, keyrecord::kSize> bytes{};
-
-    std::uint8_t& at(ByteField field, std::size_t index = 0) { return bytes[field.offset + index]; }
-    std::uint8_t at(ByteField field, std::size_t index = 0) const {
-        return bytes[field.offset + index];
-    }
-
+struct KeyRecord : ByteBlock<keyrecord::kSize> {
     friend bool operator==(const KeyRecord&, const KeyRecord&) = default;
 };
 static_assert(sizeof(KeyRecord) == keyrecord::kSize);

@@ -51,19 +51,7 @@ static_assert(kDeviceEvents.size == kKeyEvents.size);
 
 } // namespace macrorecord
 
-struct MacroRecord {
-    std::array<std::uint8_t, macrorecord::kSize> bytes{};
-
-    std::uint8_t& at(ByteField field, std::size_t index = 0) { return bytes[field.offset + index]; }
-    std::uint8_t at(ByteField field, std::size_t index = 0) const {
-        return bytes[field.offset + index];
-    }
-    std::span<std::uint8_t> span(ByteField field) {
-        return {bytes.data() + field.offset, field.size};
-    }
-    std::span<const std::uint8_t> span(ByteField field) const {
-        return {bytes.data() + field.offset, field.size};
-    }
+struct MacroRecord : ByteBlock<macrorecord::kSize> {
 
     // The first UTF-16 unit is not zero.
     bool HasName() const {

@@ -6,6 +6,19 @@
 #include <QMessageBox>
 
 namespace hx {
+namespace {
+
+void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        const QString text = QString::fromStdString(entry.text);
+        if (entry.children.empty())
+            menu.addAction(text)->setData(entry.id);
+        else
+            AddEntries(*menu.addMenu(text), entry.children);
+    }
+}
+
+} // namespace
 
 MessageAnswer QtUiServices::ShowMessage(const std::string& text, const std::string& caption,
                                         MessageButtons buttons) {
@@ -26,8 +39,17 @@ std::optional<std::uint32_t> QtUiServices::ChooseColour(std::uint32_t initial) {
 }
 
 std::optional<std::filesystem::path> QtUiServices::ChooseFile(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_, QString(), QString::fromStdString(request.folder.string()),
+    QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                       QString::fromStdString(request.folder.string()),
                        QString::fromStdString(request.filter));
+    if (request.mode == FileDialogMode::kFolder) {
+        // The folder browser: folders only, with the box for typing a folder's name.
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+    }
     const bool saving = request.mode == FileDialogMode::kSave;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist || !saving ? QFileDialog::ExistingFile
@@ -50,6 +72,16 @@ std::optional<std::size_t> QtUiServices::ShowContextMenu(const std::vector<std::
     if (!chosen)
         return std::nullopt;
     return static_cast<std::size_t>(chosen->data().toULongLong());
+}
+
+std::optional<int> QtUiServices::ShowCommandMenu(const std::vector<MenuEntry>& entries, int x,
+                                                 int y) {
+    QMenu menu(parent_);
+    AddEntries(menu, entries);
+    const QAction* chosen = menu.exec(QPoint(x, y));
+    if (!chosen)
+        return std::nullopt;
+    return chosen->data().toInt();
 }
 
 } // namespace hx

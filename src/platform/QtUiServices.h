@@ -18,6 +18,8 @@ public:
     std::optional<std::filesystem::path> ChooseFile(const FileDialogRequest& request) override;
     std::optional<std::size_t> ShowContextMenu(const std::vector<std::string>& items, int x,
                                                int y) override;
+    std::optional<int> ShowCommandMenu(const std::vector<MenuEntry>& entries, int x,
+                                       int y) override;
 
 private:
     QPointer<QWidget> parent_;

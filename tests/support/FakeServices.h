@@ -54,10 +54,25 @@ public:
         menuChoices.pop_front();
         return choice;
     }
+    std::optional<int> ShowCommandMenu(const std::vector<MenuEntry>& entries, int x,
+                                       int y) override {
+        commandMenus.push_back({entries, x, y});
+        if (commandChoices.empty())
+            return std::nullopt;
+        const auto choice = commandChoices.front();
+        commandChoices.pop_front();
+        return choice;
+    }
     struct Menu {
         std::vector<std::string> items;
         int x, y;
     };
+    struct CommandMenu {
+        std::vector<MenuEntry> entries;
+        int x, y;
+    };
+    std::deque<std::optional<int>> commandChoices; // nullopt = dismissed
+    std::vector<CommandMenu> commandMenus;
     std::deque<MessageAnswer> answers;
     std::vector<Shown> shown;
     std::deque<std::optional<std::filesystem::path>> files; // nullopt = Cancel

@@ -1,5 +1,7 @@
 #include "ui/main/CZadeDevuzoveDlg.h"
 
+#include "keymap/CKeyMap.h"
+#include "macro/CMacroRecordDlg.h"
 #include "profile/CConfigureDlg.h"
 #include "ui/controls/CBitSlider.h"
 #include "ui/controls/QtCanvas.h"
@@ -257,6 +259,14 @@ void CZadeDevuzoveDlg::DrawSlider(Canvas& canvas, int id) {
 void CZadeDevuzoveDlg::PlaceReportRate(int top) {
     reportRate_->setGeometry(28, top, 30, 10);
     reportRate_->SetUpSlider();
+}
+
+bool CZadeDevuzoveDlg::OpenKeyAssignment(std::uint8_t key, AssignmentResult& result) {
+    return RunKeyAssignment(state_, key, result, ui_, keyHook_, this);
+}
+
+bool CZadeDevuzoveDlg::OpenMacroManager() {
+    return RunMacroManager(state_, ui_, keyHook_, this);
 }
 
 void CZadeDevuzoveDlg::OpenProfileManager() {

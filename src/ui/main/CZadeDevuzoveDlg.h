@@ -4,6 +4,7 @@
 #include "device/ConnectionEvents.h"
 #include "device/DeviceLink.h"
 #include "platform/Shell.h"
+#include "platform/QtKeyHook.h"
 #include "platform/UiServices.h"
 #include "ui/controls/BitSliderModel.h"
 #include "ui/controls/LabelFonts.h"
@@ -65,6 +66,8 @@ private:
     void Repaint() override;
     void StartSystemMove() override;
     void OpenProfileManager() override;
+    bool OpenMacroManager() override;
+    bool OpenKeyAssignment(std::uint8_t key, AssignmentResult& result) override;
     // PanelSliders
     void Show(int id, bool visible) override;
     void DrawSlider(Canvas& canvas, int id) override;
@@ -77,6 +80,7 @@ private:
 
     AppState& state_;
     UiServices& ui_;
+    QtKeyHook keyHook_;
     std::filesystem::path skinFolder_;
     SkinCache skins_;
     LabelFonts fonts_;

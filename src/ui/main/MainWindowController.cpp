@@ -4,7 +4,9 @@
 #include "config/FactoryReset.h"
 #include "config/LocalFiles.h"
 #include "device/FirmwareUpdate.h"
+#include "keymap/EncodeAssignment.h"
 #include "keymap/LaunchShortcut.h"
+#include "macro/MacroCommit.h"
 #include "ui/main/HelpWindow.h"
 #include "ui/main/KeyboardPicture.h"
 #include "ui/main/KeyRects.h"
@@ -112,6 +114,10 @@ void MainWindowController::Dispatch(int hit) {
     case kHitClose:
         Close();
         break;
+    case kHitMacro:
+        if (host_.OpenMacroManager())
+            ReportFileError(CommitMacroLibrary(state_), "saving the macro library");
+        break;
     case kHitProfile:
         host_.OpenProfileManager();
         break;
@@ -155,6 +161,11 @@ void MainWindowController::KeyClick(std::uint8_t key) {
     // The assignment dialog edits the saved key table, keeping unsaved image edits.
     if (auto loaded = LoadKeymap(state_, /*keepImage=*/true); !loaded)
         ReportFileError(loaded.error(), "reloading the key table");
+    if (!host_.OpenKeyAssignment(key, assignment_))
+        return;
+    if (Status saved = CommitKeyAssignment(state_, key, assignment_); !saved)
+        ui_.ShowMessage("keymap.bin could not be saved: " + saved.error().message, kWarningCaption,
+                        MessageButtons::kOk);
 }
 
 void MainWindowController::OnMouseMove(int x, int y, bool leftButtonDown) {

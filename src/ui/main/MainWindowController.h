@@ -65,6 +65,8 @@ private:
     PanelSliders& sliders_;
     MainWindowState window_;
     RateSliderPlace ratePlace_;
+    // Kept between openings: the dialog preselects the function chosen last.
+    AssignmentResult assignment_;
 };
 
 } // namespace hx

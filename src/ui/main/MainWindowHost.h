@@ -1,5 +1,9 @@
 #pragma once
 
+#include "keymap/AssignmentResult.h"
+
+#include <cstdint>
+
 namespace hx {
 
 // What the Qt window does on behalf of the main window's logic.
@@ -17,6 +21,11 @@ public:
     // Runs the profile manager modally; the window refreshes itself from the image soon after,
     // however it ended.
     virtual void OpenProfileManager() = 0;
+    // Runs the macro manager modally; true when it ended with OK and its library is in the state.
+    virtual bool OpenMacroManager() = 0;
+    // Runs the key-assignment dialog for `key`; true when it ended with OK and `result` holds
+    // the new assignment.
+    virtual bool OpenKeyAssignment(std::uint8_t key, AssignmentResult& result) = 0;
 };
 
 } // namespace hx

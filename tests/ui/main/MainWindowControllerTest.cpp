@@ -1,4 +1,6 @@
 #include "config/LocalFiles.h"
+#include "keymap/AssignmentResult.h"
+#include "keymap/KeyLayout.h"
 #include "device/DeviceConnection.h"
 #include "device/Listener.h"
 #include "device/ReadAll.h"
@@ -26,6 +28,19 @@ public:
     void Repaint() override { ++repaints; }
     void StartSystemMove() override { calls.push_back("move"); }
     void OpenProfileManager() override { calls.push_back("profiles"); }
+    bool OpenMacroManager() override {
+        calls.push_back("macros");
+        return macroManagerOk;
+    }
+    bool OpenKeyAssignment(std::uint8_t key, AssignmentResult& result) override {
+        calls.push_back("assign " + std::to_string(key));
+        if (!assignment)
+            return false;
+        result = *assignment;
+        return true;
+    }
+    bool macroManagerOk = false;
+    std::optional<AssignmentResult> assignment;
     std::vector<std::string> calls;
     int repaints = 0;
 };
@@ -104,6 +119,42 @@ TEST_F(MainWindowControllerTest, CancelRevertsHidesAndRewritesTheFile) {
 TEST_F(MainWindowControllerTest, ProfileButtonOpensTheProfileManager) {
     ClickAt(Region(kHitProfile));
     EXPECT_EQ(host.calls, std::vector<std::string>{"profiles"});
+}
+
+TEST_F(MainWindowControllerTest, MacroManagerOkFillsTheSlotsAndSavesBothFiles) {
+    ClickAt(Region(kHitMacro)); // Cancel: nothing written
+    EXPECT_FALSE(std::filesystem::exists(dir / "MacroDefine.bin"));
+
+    k.state->macroLibrary.records[0].SetName(u"Combo");
+    k.state->macroLibrary.records[0].DeviceEvents()[0] = 0x04;
+    host.macroManagerOk = true;
+    ClickAt(Region(kHitMacro));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"macros", "macros"}));
+    EXPECT_EQ(test::ReadAll(dir / "MacroDefine.bin").size(), macrolib::kSize);
+    EXPECT_FALSE(k.state->image.SameField(k.state->imageSnapshot, image::MacroSlot(0)))
+        << "the device slot was not filled";
+    EXPECT_EQ(KeymapFile().size(), kKeymapFileSize);
+}
+
+TEST_F(MainWindowControllerTest, KeyClickAssignsTheKeyAndSendsTheRemapTableOnSave) {
+    const KeyRect& a = kKeyRects[63];                             // "A"
+    controller.OnLeftButtonUp(307 + a.left + 3, 211 + a.top + 3); // Cancel: nothing changes
+    EXPECT_EQ(host.calls, std::vector<std::string>{"assign 63"});
+    EXPECT_EQ(k.state->image, k.state->imageSnapshot);
+
+    AssignmentResult b;
+    b.assignType = ASSIGN_KEY;
+    b.chosenKeys[0] = 0x42; // "B "
+    b.chosenLength = 1;
+    b.keyEnabled = 1;
+    host.assignment = b;
+    controller.OnLeftButtonUp(307 + a.left + 3, 211 + a.top + 3);
+    EXPECT_EQ(k.state->keyCustomised[63], 1);
+    EXPECT_EQ(KeymapFile()[kKeymapFileSize - kKeyTableSize + 63 * 772 + 2], 0x42);
+
+    ClickAt(Region(kHitSave));
+    const std::size_t entry = 4 * kKeyLayout[63].remapEntry() + 2;
+    EXPECT_EQ(k.keyboard.Memory().image.at(image::kKeyRemapTable, entry), 0x05); // B's code
 }
 
 TEST_F(MainWindowControllerTest, CloseWritesTheSnapshotsAndEnds) {
