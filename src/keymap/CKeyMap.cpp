@@ -1,5 +1,6 @@
 #include "keymap/CKeyMap.h"
 
+#include "ui/controls/DialogKeys.h"
 #include "keymap/FunctionCatalogue.h"
 #include "keymap/KeyLayout.h"
 #include "keymap/KeyMapLayout.h"
@@ -306,15 +307,11 @@ void CKeyMap::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (IsDialogClosingKey(e)) {
         e->accept();
         return;
-    default:
-        QDialog::keyPressEvent(e);
     }
+    QDialog::keyPressEvent(e);
 }
 
 void CKeyMap::RemoveHook() {

@@ -1,5 +1,6 @@
 #include "macro/CMacroRecordDlg.h"
 
+#include "ui/controls/DialogKeys.h"
 #include "macro/MacroMenu.h"
 #include "macro/MacroTexts.h"
 // CTransparentListBox.h needs the editor complete for its inline Editor().
@@ -323,15 +324,11 @@ bool CMacroRecordDlg::event(QEvent* e) {
 
 void CMacroRecordDlg::keyPressEvent(QKeyEvent* e) {
     // Enter and Escape belong to the lists' in-place editor, never to the dialog.
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (IsDialogClosingKey(e)) {
         e->accept();
         return;
-    default:
-        QDialog::keyPressEvent(e);
     }
+    QDialog::keyPressEvent(e);
 }
 
 bool RunMacroManager(AppState& state, UiServices& ui, KeyHook& hook, QWidget* parent) {

@@ -1,5 +1,6 @@
 #include "profile/CConfigureDlg.h"
 
+#include "ui/controls/DialogKeys.h"
 #include "profile/ProfileDialogLayout.h"
 // CTransparentListBox.h needs the editor complete for its inline Editor().
 #include "ui/controls/CEditHelper.h"
@@ -155,15 +156,11 @@ bool CConfigureDlg::event(QEvent* e) {
 
 void CConfigureDlg::keyPressEvent(QKeyEvent* e) {
     // Enter and Escape belong to the list's editor, never to the dialog's default buttons.
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (IsDialogClosingKey(e)) {
         e->accept();
         return;
-    default:
-        QDialog::keyPressEvent(e);
     }
+    QDialog::keyPressEvent(e);
 }
 
 bool RunProfileManager(AppState& state, UiServices& ui, QWidget* parent,

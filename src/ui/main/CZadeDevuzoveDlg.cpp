@@ -4,6 +4,7 @@
 #include "macro/CMacroRecordDlg.h"
 #include "profile/CConfigureDlg.h"
 #include "ui/controls/CBitSlider.h"
+#include "ui/controls/DialogKeys.h"
 #include "ui/controls/QtCanvas.h"
 #include "ui/controls/WindowMessageEvent.h"
 #include "ui/main/QtConnectionEvents.h"
@@ -171,17 +172,12 @@ void CZadeDevuzoveDlg::keyPressEvent(QKeyEvent* e) {
         ShowSystemMenu(mapToGlobal(QPoint(0, kTitleStripHeight)));
         return;
     }
-    // Enter, Esc and F1 never press a default button or close the window.
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_F1:
+    // F1 as well: the main window has no help key of its own.
+    if (IsDialogClosingKey(e) || e->key() == Qt::Key_F1) {
         e->accept();
         return;
-    default:
-        QDialog::keyPressEvent(e);
     }
+    QDialog::keyPressEvent(e);
 }
 
 void CZadeDevuzoveDlg::focusOutEvent(QFocusEvent* e) {
