@@ -72,9 +72,13 @@ std::string DefaultProfileName(int number) {
 }
 
 std::string CopyProfileName(std::string_view source, int n) {
-    std::string name = std::string(kCopyPrefix) + " " + std::string(source);
-    if (n > 0)
-        name += " " + std::to_string(n);
+    std::string name(kCopyPrefix);
+    name += ' ';
+    name += source;
+    if (n > 0) {
+        name += ' ';
+        name += std::to_string(n);
+    }
     return name;
 }
 
