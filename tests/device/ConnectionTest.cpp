@@ -13,7 +13,7 @@ using namespace std::chrono_literals;
 
 // Polls a condition the worker threads make true; bounded so a fault fails instead of hanging.
 template <class F> bool Eventually(F condition) {
-    for (int i = 0; i < 400 && !condition(); ++i)
+    for (int i = 0; i < 1000 && !condition(); ++i)
         std::this_thread::sleep_for(5ms);
     return condition();
 }

@@ -44,8 +44,10 @@ struct LinkedKeyboard {
     explicit LinkedKeyboard(sim::KeyboardMemory memory = sim::FactoryMemory())
         : keyboard(std::move(memory), &clock), backend(keyboard.MakeBackend()), conversation(clock),
           link(*backend, conversation, &conversation.trace(),
+               // Short data and poll times keep failure tests quick; the confirmation bounds stay
+               // generous, since a loaded test machine may run the listener late.
                LinkTimeouts{std::chrono::milliseconds{100}, std::chrono::milliseconds{20},
-                            std::chrono::milliseconds{300}}),
+                            std::chrono::milliseconds{1000}, std::chrono::milliseconds{500}}),
           state(std::make_unique<AppState>()) {}
 
     ManualClock clock;
