@@ -84,6 +84,13 @@ void MainWindowController::ReportFileError(const Status& saved, const char* when
         std::cerr << "hxtr720: " << when << ": " << saved.error().message << '\n';
 }
 
+void MainWindowController::SayIfNotSaved(const Status& saved) {
+    // Local assignments and macros live only in these files: a failed write is worth a box.
+    if (!saved)
+        ui_.ShowMessage("Could not save: " + saved.error().message, kWarningCaption,
+                        MessageButtons::kOk);
+}
+
 void MainWindowController::OnLeftButtonUp(int x, int y) {
     if (window_.effectListOpen) {
         EffectListClick(x, y, window_, state_.image, sliders_);
@@ -116,7 +123,7 @@ void MainWindowController::Dispatch(int hit) {
         break;
     case kHitMacro:
         if (host_.OpenMacroManager())
-            ReportFileError(CommitMacroLibrary(state_), "saving the macro library");
+            SayIfNotSaved(CommitMacroLibrary(state_));
         break;
     case kHitProfile:
         host_.OpenProfileManager();
@@ -163,9 +170,7 @@ void MainWindowController::KeyClick(std::uint8_t key) {
         ReportFileError(loaded.error(), "reloading the key table");
     if (!host_.OpenKeyAssignment(key, assignment_))
         return;
-    if (Status saved = CommitKeyAssignment(state_, key, assignment_); !saved)
-        ui_.ShowMessage("keymap.bin could not be saved: " + saved.error().message, kWarningCaption,
-                        MessageButtons::kOk);
+    SayIfNotSaved(CommitKeyAssignment(state_, key, assignment_));
 }
 
 void MainWindowController::OnMouseMove(int x, int y, bool leftButtonDown) {
@@ -243,9 +248,7 @@ void MainWindowController::FactoryResetClicked() {
 }
 
 void MainWindowController::Close() {
-    if (Status saved = SaveKeymapFromSnapshots(state_); !saved)
-        ui_.ShowMessage("keymap.bin could not be saved: " + saved.error().message, kWarningCaption,
-                        MessageButtons::kOk);
+    SayIfNotSaved(SaveKeymapFromSnapshots(state_));
     host_.EndDialog();
 }
 

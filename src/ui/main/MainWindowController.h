@@ -56,6 +56,7 @@ private:
     void KeyClick(std::uint8_t key);
     std::uint8_t EffectMode() const;
     void ReportFileError(const Status& saved, const char* when);
+    void SayIfNotSaved(const Status& saved);
 
     AppState& state_;
     DeviceLink& link_;

@@ -157,6 +157,18 @@ TEST_F(MainWindowControllerTest, KeyClickAssignsTheKeyAndSendsTheRemapTableOnSav
     EXPECT_EQ(k.keyboard.Memory().image.at(image::kKeyRemapTable, entry), 0x05); // B's code
 }
 
+TEST_F(MainWindowControllerTest, UnsavableFilesAreSaid) {
+    test::WriteAll(dir / "plain", {0});
+    k.state->folders.data = dir / "plain" / "data"; // cannot exist
+    host.macroManagerOk = true;
+    ClickAt(Region(kHitMacro));
+    ClickAt(Region(kHitClose));
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[0].text.rfind("Could not save: ", 0), 0u) << ui.shown[0].text;
+    EXPECT_NE(ui.shown[1].text.find("keymap.bin"), std::string::npos) << ui.shown[1].text;
+    EXPECT_EQ(host.calls.back(), "end") << "Close still ends the program";
+}
+
 TEST_F(MainWindowControllerTest, CloseWritesTheSnapshotsAndEnds) {
     Speed() = 1;
     ClickAt(Region(kHitClose));
