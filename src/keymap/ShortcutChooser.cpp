@@ -21,6 +21,12 @@ FileDialogRequest ShortcutChooserRequest(std::size_t row) {
     // The description carries the pattern in brackets, which is how the dialog learns it.
     request.filter = std::string(kind.filterText);
     request.defaultSuffix = std::string(kind.defaultExtension.substr(1));
+    if (kind.assignType == ASSIGN_RUN_PROGRAM) {
+        // Programs here have no ".exe": offer every file too, and never add the suffix to a
+        // typed name, which would make "/usr/bin/foo" a file that does not exist.
+        request.filter += ";;All files (*)";
+        request.defaultSuffix.clear();
+    }
     return request;
 }
 

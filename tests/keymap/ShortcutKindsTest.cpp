@@ -1,4 +1,5 @@
 #include "keymap/LaunchShortcut.h"
+#include "keymap/ShortcutChooser.h"
 #include "keymap/ShortcutKinds.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,16 @@ TEST(ShortcutKinds, PathLabel) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ShortcutPathLabel(c.path), c.label);
+}
+
+TEST(ShortcutChooser, ProgramsAreNotLimitedToExeFiles) {
+    const FileDialogRequest program = ShortcutChooserRequest(1);
+    EXPECT_EQ(program.filter, "exe Files(*.exe);;All files (*)");
+    EXPECT_TRUE(program.defaultSuffix.empty());
+    const FileDialogRequest sound = ShortcutChooserRequest(0);
+    EXPECT_EQ(sound.filter, "mp3 Files(*.mp3)");
+    EXPECT_EQ(sound.defaultSuffix, "mp3");
+    EXPECT_EQ(ShortcutChooserRequest(3).mode, FileDialogMode::kFolder);
 }
 
 } // namespace
