@@ -3,10 +3,6 @@
 namespace hx {
 namespace {
 
-constexpr bool Inside(int x, int y, int left, int top, int right, int bottom) {
-    return left <= x && x <= right && top <= y && y <= bottom;
-}
-
 // Column spans of the advanced cells, and their vertical extent from the row top.
 struct CellSpan {
     int left, right, top, bottom;
@@ -22,12 +18,13 @@ constexpr std::array<CellSpan, 4> kCellSpans{{
 
 std::uint8_t KeyMapButtonHitTest(int x, int y) {
     const DialogButtonSpec& tick = kDialogButtons[kButtonTickBox];
-    if (Inside(x, y, tick.left - kTickBoxMargin, tick.top - kTickBoxMargin,
-               tick.right + kTickBoxMargin, tick.bottom + kTickBoxMargin))
+    if (HotRect{tick.left - kTickBoxMargin, tick.top - kTickBoxMargin, tick.right + kTickBoxMargin,
+                tick.bottom + kTickBoxMargin}
+            .Contains(x, y))
         return kButtonTickBox;
     for (std::size_t i = 0; i < kDialogButtons.size(); ++i) {
         const DialogButtonSpec& b = kDialogButtons[i];
-        if (Inside(x, y, b.left, b.top, b.right, b.bottom))
+        if (b.Contains(x, y))
             return static_cast<std::uint8_t>(i);
     }
     return kNoButton;
@@ -38,7 +35,7 @@ std::uint8_t AdvancedCellHitTest(int x, int y) {
         const int top = AdvancedRowTop(row);
         for (std::size_t column = 0; column < kCellSpans.size(); ++column) {
             const CellSpan& c = kCellSpans[column];
-            if (Inside(x, y, c.left, top + c.top, c.right, top + c.bottom))
+            if (HotRect{c.left, top + c.top, c.right, top + c.bottom}.Contains(x, y))
                 return static_cast<std::uint8_t>(row * 4 + column);
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/controls/HotRect.h"
+
 #include "ui/controls/Canvas.h"
 
 #include <array>
@@ -20,10 +22,7 @@ inline constexpr std::uint8_t kNoCell = 0xFF;
 
 // The dialog's ten skinned buttons: state 0 normal, 1 hover (for the tick box 0 clear,
 // 1 ticked). The pressed image is never drawn, so it is not kept.
-struct DialogButtonSpec {
-    int left, top, right, bottom;
-    std::string_view normal, hover;
-};
+using DialogButtonSpec = SkinnedButton;
 inline constexpr std::size_t kDialogButtonCount = 10;
 inline constexpr std::array<DialogButtonSpec, kDialogButtonCount> kDialogButtons{{
     {303, 2, 318, 17, "button-close-normal.png", "button-close-over.png"},

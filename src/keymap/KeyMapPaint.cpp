@@ -36,7 +36,7 @@ constexpr int kTickLabelY = 249;
 
 void DrawButton(Canvas& canvas, const KeyMapController& dialog, std::size_t i) {
     const DialogButtonSpec& b = kDialogButtons[i];
-    canvas.DrawSkinImage(dialog.buttonState(i) == 0 ? b.normal : b.hover, b.left, b.top);
+    canvas.DrawSkinImage(dialog.buttonState(i) == 0 ? b.normal : b.active, b.left, b.top);
 }
 
 void DrawText(Canvas& canvas, const PlacedText& t, int height, Colour colour) {
@@ -46,7 +46,7 @@ void DrawText(Canvas& canvas, const PlacedText& t, int height, Colour colour) {
 
 void DrawTickBoxAndLabel(Canvas& canvas, const KeyMapController& dialog) {
     const DialogButtonSpec& b = kDialogButtons[kButtonTickBox];
-    canvas.DrawSkinImage(dialog.disableTicked() ? b.hover : b.normal, b.left, b.top);
+    canvas.DrawSkinImage(dialog.disableTicked() ? b.active : b.normal, b.left, b.top);
     canvas.DrawLabel(kTickBoxLabel, kTickLabelX, kTickLabelY, kTextHeight, kLabelColour);
 }
 
@@ -123,7 +123,7 @@ void PaintKeyMap(Canvas& canvas, const KeyMapController& dialog) {
 
 void PaintTickBox(Canvas& canvas, const KeyMapController& dialog) {
     const DialogButtonSpec& b = kDialogButtons[kButtonTickBox];
-    canvas.DrawSkinImage(dialog.disableTicked() ? b.hover : b.normal, b.left, b.top);
+    canvas.DrawSkinImage(dialog.disableTicked() ? b.active : b.normal, b.left, b.top);
     canvas.FillCell(kTickEraseLeft, kTickEraseTop, kTickEraseRight, kTickEraseBottom,
                     kTickBoxEraseColour);
     canvas.DrawLabel(kTickBoxLabel, kTickLabelX, kTickLabelY, kTextHeight, kLabelColour);

@@ -1,16 +1,12 @@
 #include "macro/MacroManagerLayout.h"
 
 #include "macro/MacroTexts.h"
+#include "ui/controls/HotRect.h"
 
 namespace hx {
 namespace {
 
-// Hot spots, inclusive on all four sides; the images go at their top-left corners.
-struct Region {
-    int left, top, right, bottom;
-    std::string_view normal, active; // active: hovered, or checked
-};
-constexpr std::array<Region, kMacroRegionCount> kRegions{{
+constexpr std::array<SkinnedButton, kMacroRegionCount> kRegions{{
     {290, 100, 379, 124, "Record-normal.png", "Record-over.png"},
     {368, 168, 382, 182, "Pane.png", "PaneMakingTick.png"},
     {296, 315, 310, 329, "Pane.png", "PaneMakingTick.png"},
@@ -66,7 +62,7 @@ bool IsActive(int region, const MacroPointerState& pointer, const MacroPaintFlag
 }
 
 void DrawRegionImage(Canvas& canvas, int region, bool active) {
-    const Region& r = kRegions[static_cast<std::size_t>(region)];
+    const SkinnedButton& r = kRegions[static_cast<std::size_t>(region)];
     canvas.DrawSkinImage(active ? r.active : r.normal, r.left, r.top);
 }
 
@@ -79,8 +75,8 @@ void DrawRecordCaption(Canvas& canvas, bool recordingOn) {
 
 int MacroRegionAt(int x, int y) {
     for (int i = 0; i < kMacroRegionCount; ++i) {
-        const Region& r = kRegions[static_cast<std::size_t>(i)];
-        if (r.left <= x && x <= r.right && r.top <= y && y <= r.bottom)
+        const SkinnedButton& r = kRegions[static_cast<std::size_t>(i)];
+        if (r.Contains(x, y))
             return i;
     }
     return kMacroRegionNone;

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "ui/controls/HotRect.h"
 #include "ui/main/MainWindowState.h"
 
 #include <array>
 #include <cstdint>
 
 namespace hx {
-
-// A hot spot: every edge inclusive.
-struct HotRect {
-    int left, top, right, bottom;
-    constexpr bool Contains(int x, int y) const {
-        return left <= x && x <= right && top <= y && y <= bottom;
-    }
-};
 
 // Where the collapsible sections of the settings panel sit, from the collapse flags.
 struct PanelLayout {
