@@ -1,6 +1,7 @@
 #include "profile/ProfileDialogLayout.h"
 
 #include "profile/ProfileTexts.h"
+#include "ui/controls/HotRect.h"
 
 #include <array>
 
@@ -10,22 +11,21 @@ namespace {
 constexpr int kTitleHeight = 15;
 constexpr int kButtonLabelHeight = 16;
 
-// Hot spots, inclusive on all four sides.
 struct ClickRegion {
-    int left, top, right, bottom;
+    HotRect rect;
     ProfileClick click;
 };
 constexpr std::array kRegions{
-    ClickRegion{248, 11, 262, 24, ProfileClick::kClose},
-    ClickRegion{14, 576, 79, 624, ProfileClick::kNew},
-    ClickRegion{184, 576, 249, 624, ProfileClick::kDelete},
+    ClickRegion{{248, 11, 262, 24}, ProfileClick::kClose},
+    ClickRegion{{14, 576, 79, 624}, ProfileClick::kNew},
+    ClickRegion{{184, 576, 249, 624}, ProfileClick::kDelete},
 };
 
 } // namespace
 
 ProfileClick ProfileDialogHitTest(int x, int y) {
     for (const ClickRegion& r : kRegions) {
-        if (r.left <= x && x <= r.right && r.top <= y && y <= r.bottom)
+        if (r.rect.Contains(x, y))
             return r.click;
     }
     return ProfileClick::kNone;
