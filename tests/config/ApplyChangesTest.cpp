@@ -105,6 +105,41 @@ TEST_F(ApplyChangesTest, SlotAndTableGoInOrderBetweenTheStages) {
     EXPECT_TRUE(k.keyboard.Memory().image.SameField(k.state->image, image::kPerKeyColourTables));
 }
 
+TEST_F(ApplyChangesTest, EverythingChangedGoesInTheFixedOrder) {
+    DeviceImage& img = k.state->image;
+    img.at(image::EffectColour(0), 0) ^= 0xFF;
+    img.at(image::kGameMode) ^= 1;
+    img.at(image::kReportRate) = 1;
+    img.at(image::kResponseTime) = 5;
+    img.at(image::kKeyRemapTable, 40) ^= 0xFF;
+    img.at(image::kKeyEnableBitmap, 3) ^= 0x10;
+    img.at(image::MacroSlot(31), 2) = 9;
+    img.at(image::MacroSlot(0), 2) = 9;
+    img.at(image::ColourTable(4), 0) = 1;
+    Lighting(image::kLightingDirection) = 3;
+    ASSERT_TRUE(ApplyChanges(k.link, *k.state).ok());
+
+    // "SET 00 cc b2 b3 ...": the command, with the stage of SET_LIGHTING and the index of a
+    // slot or table stream.
+    const auto step = [](const std::string& l) {
+        const std::string command = l.substr(7, 2);
+        if (command == "08")
+            return command + " " + l.substr(10, 2);
+        if (command == "11" || command == "12")
+            return command + " " + l.substr(13, 2);
+        return command;
+    };
+    std::vector<std::string> commands;
+    for (const std::string& l : Sent())
+        if (l.rfind("SET", 0) == 0)
+            commands.push_back(step(l));
+    EXPECT_EQ(commands, (std::vector<std::string>{"08 01", "14", "14", "14", "14", "14", "14", "14",
+                                                  "09", "01", "04", "0d", "0e", "11 00", "11 1f",
+                                                  "12 04", "08 02"}));
+    EXPECT_EQ(k.keyboard.Memory().image.at(image::kLightingSettings, image::kLightingDirection), 3);
+    EXPECT_EQ(k.state->imageSnapshot, k.state->image);
+}
+
 TEST_F(ApplyChangesTest, MissingAcknowledgementStopsAndKeepsTheEdits) {
     k.keyboard.SetFaults({.dropAcks = true});
     k.state->image.at(image::kResponseTime) = 9;
