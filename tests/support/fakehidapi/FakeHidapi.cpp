@@ -49,6 +49,21 @@ bool IdFits(const hid_device* dev, const unsigned char* data) {
     return dev->interface.numbered || data[0] == 0;
 }
 
+// One whole report from the caller, handed to `transfer` as hidraw would take it: a wrong length
+// or id fails before the device sees anything.
+template <class Report, class Byte, class Transfer>
+int WholeReport(hid_device* dev, Byte* data, size_t length, Transfer transfer) {
+    Report report;
+    if (length != report.size())
+        return Fail(dev, "Invalid argument");
+    if (!IdFits(dev, data))
+        return Fail(dev, "Broken pipe");
+    std::copy_n(data, report.size(), report.begin());
+    if (hx::Status s = transfer(report); !s)
+        return Fail(dev, s.error().message);
+    return static_cast<int>(length);
+}
+
 // Reports of the notify interface's other collections: a consumer key (3 bytes, as long as an
 // unnumbered notify report) and a keyboard report.
 const std::vector<unsigned char> kOtherReports[] = {
@@ -163,42 +178,24 @@ void hid_close(hid_device* dev) {
 }
 
 int hid_send_feature_report(hid_device* dev, const unsigned char* data, size_t length) {
-    hx::FeatureReport report;
-    if (length != report.size())
-        return Fail(dev, "Invalid argument");
-    if (!IdFits(dev, data))
-        return Fail(dev, "Broken pipe");
-    std::copy_n(data, report.size(), report.begin());
-    if (hx::Status s = dev->handle->SetFeature(report); !s)
-        return Fail(dev, s.error().message);
-    return static_cast<int>(length);
+    return WholeReport<hx::FeatureReport>(
+        dev, data, length, [&](const hx::FeatureReport& r) { return dev->handle->SetFeature(r); });
 }
 
 int hid_get_feature_report(hid_device* dev, unsigned char* data, size_t length) {
-    hx::FeatureReport report;
-    if (length != report.size())
-        return Fail(dev, "Invalid argument");
-    if (!IdFits(dev, data))
-        return Fail(dev, "Broken pipe");
-    std::copy_n(data, report.size(), report.begin());
-    if (hx::Status s = dev->handle->GetFeature(report); !s)
-        return Fail(dev, s.error().message);
-    // hidraw counts and keeps the id byte in feature replies even when the interface is
-    // unnumbered.
-    std::copy(report.begin(), report.end(), data);
-    return static_cast<int>(length);
+    return WholeReport<hx::FeatureReport>(dev, data, length, [&](hx::FeatureReport& r) {
+        hx::Status got = dev->handle->GetFeature(r);
+        // hidraw counts and keeps the id byte in feature replies even when the interface is
+        // unnumbered.
+        if (got)
+            std::copy(r.begin(), r.end(), data);
+        return got;
+    });
 }
 
 int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
-    hx::DataReport report;
-    if (length != report.size())
-        return Fail(dev, "Invalid argument");
-    if (!IdFits(dev, data))
-        return Fail(dev, "Broken pipe");
-    std::copy_n(data, report.size(), report.begin());
-    if (hx::Status s = dev->handle->Write(report); !s)
-        return Fail(dev, s.error().message);
-    return static_cast<int>(length);
+    return WholeReport<hx::DataReport>(
+        dev, data, length, [&](const hx::DataReport& r) { return dev->handle->Write(r); });
 }
 
 int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int milliseconds) {
